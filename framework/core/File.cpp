@@ -1,0 +1,129 @@
+#include "framework/core/File.h"
+
+#ifdef _WIN32
+#include "framework/core/Utf.h"
+#else
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#endif
+
+CFile::~CFile()
+{
+    Close();
+}
+
+#ifdef _WIN32
+
+BOOL CFile::Open(LPCTSTR lpszFileName, UINT /*nOpenFlags*/)
+{
+    Close();
+    const std::wstring path = AfxUtf8ToWide(lpszFileName ? lpszFileName : "");
+    if (path.empty())
+        return FALSE;
+    m_hFile = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    return IsOpen();
+}
+
+UINT CFile::Read(void* lpBuf, UINT nCount)
+{
+    if (!IsOpen())
+        return 0;
+    UINT total = 0;
+    auto* out = static_cast<char*>(lpBuf);
+    while (total < nCount) {
+        DWORD got = 0;
+        if (!ReadFile(m_hFile, out + total, nCount - total, &got, nullptr) || got == 0)
+            break;
+        total += got;
+    }
+    return total;
+}
+
+uint64_t CFile::GetLength() const
+{
+    LARGE_INTEGER size;
+    if (!IsOpen() || !GetFileSizeEx(m_hFile, &size))
+        return 0;
+    return static_cast<uint64_t>(size.QuadPart);
+}
+
+int64_t CFile::Seek(int64_t lOff, UINT nFrom)
+{
+    LARGE_INTEGER distance, position;
+    distance.QuadPart = lOff;
+    if (!IsOpen() || !SetFilePointerEx(m_hFile, distance, &position, nFrom))
+        return -1;
+    return position.QuadPart;
+}
+
+void CFile::Close()
+{
+    if (IsOpen())
+        CloseHandle(m_hFile);
+    m_hFile = hFileNull;
+}
+
+#else
+
+BOOL CFile::Open(LPCTSTR lpszFileName, UINT /*nOpenFlags*/)
+{
+    Close();
+    if (!lpszFileName || !*lpszFileName)
+        return FALSE;
+    m_hFile = ::open(lpszFileName, O_RDONLY | O_CLOEXEC);
+    if (!IsOpen())
+        return FALSE;
+    struct stat st;
+    // Directories open fine on Linux but are not files to read.
+    if (::fstat(m_hFile, &st) != 0 || !S_ISREG(st.st_mode)) {
+        Close();
+        return FALSE;
+    }
+    return TRUE;
+}
+
+UINT CFile::Read(void* lpBuf, UINT nCount)
+{
+    if (!IsOpen())
+        return 0;
+    UINT total = 0;
+    auto* out = static_cast<char*>(lpBuf);
+    while (total < nCount) {
+        const ssize_t got = ::read(m_hFile, out + total, nCount - total);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0)
+            break;
+        total += static_cast<UINT>(got);
+    }
+    return total;
+}
+
+uint64_t CFile::GetLength() const
+{
+    struct stat st;
+    if (!IsOpen() || ::fstat(m_hFile, &st) != 0)
+        return 0;
+    return static_cast<uint64_t>(st.st_size);
+}
+
+int64_t CFile::Seek(int64_t lOff, UINT nFrom)
+{
+    static const int whence[] = {SEEK_SET, SEEK_CUR, SEEK_END};
+    if (!IsOpen() || nFrom > end)
+        return -1;
+    return ::lseek(m_hFile, static_cast<off_t>(lOff), whence[nFrom]);
+}
+
+void CFile::Close()
+{
+    if (IsOpen())
+        ::close(m_hFile);
+    m_hFile = hFileNull;
+}
+
+#endif

@@ -1,0 +1,1 @@
+// Placeholder translation unit so the support library always has a source.
