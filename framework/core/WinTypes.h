@@ -42,18 +42,17 @@ typedef uint64_t ULONGLONG;
 #define CALLBACK
 #define PASCAL
 
-#define DECLARE_LORVEX_HANDLE(name) \
-    struct name##__ {                   \
-        int unused;                     \
-    };                                  \
-    typedef struct name##__* name
-DECLARE_LORVEX_HANDLE(HWND);
-DECLARE_LORVEX_HANDLE(HICON);
-DECLARE_LORVEX_HANDLE(HMENU);
-DECLARE_LORVEX_HANDLE(HDC);
-DECLARE_LORVEX_HANDLE(HINSTANCE);
-DECLARE_LORVEX_HANDLE(HFONT);
-#undef DECLARE_LORVEX_HANDLE
+// Handles are pointers to types that only the headless backend defines.
+struct HWND__;
+struct HICON__;
+struct HMENU__;
+struct HDC__;
+struct HINSTANCE__;
+typedef HWND__* HWND;
+typedef HICON__* HICON;
+typedef HMENU__* HMENU;
+typedef HDC__* HDC;
+typedef HINSTANCE__* HINSTANCE;
 typedef HICON HCURSOR;
 typedef struct _TREEITEM* HTREEITEM;
 typedef struct _IMAGELIST* HIMAGELIST;

@@ -1,0 +1,5 @@
+// The platform's common dialogs.
+#pragma once
+
+#include "framework/afxwin.h"
+#include "framework/window/FileDialog.h"

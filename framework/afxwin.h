@@ -1,0 +1,9 @@
+// The framework's window layer.
+#pragma once
+
+#include "framework/afx.h"
+#include "framework/window/Dialog.h"
+#include "framework/window/Menu.h"
+#include "framework/window/MsgMap.h"
+#include "framework/window/WinApp.h"
+#include "framework/window/Wnd.h"

@@ -1,0 +1,21 @@
+// CListCtrl: the platform's list view, used in report mode.
+#pragma once
+
+#include "framework/window/Wnd.h"
+
+class CListCtrl : public CWnd {
+public:
+    int InsertColumn(int nCol, LPCTSTR lpszColumnHeading, int nFormat = LVCFMT_LEFT, int nWidth = -1,
+                     int nSubItem = -1);
+    // Sets the whole extended style; returns the previous one.
+    DWORD SetExtendedStyle(DWORD dwNewStyle);
+    DWORD GetExtendedStyle() const;
+    int GetColumnWidth(int nCol) const;
+
+    // Inserts a row whose first column shows lpszItem; returns its index.
+    int InsertItem(int nItem, LPCTSTR lpszItem);
+    BOOL SetItemText(int nItem, int nSubItem, LPCTSTR lpszText);
+    CString GetItemText(int nItem, int nSubItem) const;
+    int GetItemCount() const;
+    BOOL DeleteAllItems();
+};

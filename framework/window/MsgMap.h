@@ -1,0 +1,80 @@
+// Message maps: a class declares which messages and control notifications
+// its handlers take; dispatch walks the maps from the most derived class to
+// its bases. Each entry carries a small function that unpacks WPARAM and
+// LPARAM into the handler's typed arguments, so handlers never see raw words.
+#pragma once
+
+#include "framework/core/WinTypes.h"
+
+class CCmdTarget;
+
+struct AFX_MSGMAP_ENTRY {
+    UINT nMessage;  // window message; 0 with no handler ends the map
+    UINT nCode;     // WM_COMMAND notification or WM_NOTIFY code
+    UINT nID;       // control or command id; 0 for window messages
+    void (*pfnHandler)(CCmdTarget* pTarget, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+};
+
+struct AFX_MSGMAP {
+    const AFX_MSGMAP* (*pfnGetBaseMap)();
+    const AFX_MSGMAP_ENTRY* lpEntries;
+};
+
+#define afx_msg
+
+#define DECLARE_MESSAGE_MAP()                               \
+protected:                                                  \
+    static const AFX_MSGMAP* PASCAL GetThisMessageMap();    \
+    const AFX_MSGMAP* GetMessageMap() const override;
+
+#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                      \
+    const AFX_MSGMAP* theClass::GetMessageMap() const { return GetThisMessageMap(); } \
+    const AFX_MSGMAP* PASCAL theClass::GetThisMessageMap()                          \
+    {                                                                               \
+        using ThisClass [[maybe_unused]] = theClass;                                \
+        typedef baseClass TheBaseClass;                                             \
+        static const AFX_MSGMAP_ENTRY _messageEntries[] = {
+#define END_MESSAGE_MAP()                                                           \
+    {0, 0, 0, nullptr}                                                              \
+    }                                                                               \
+    ;                                                                               \
+    static const AFX_MSGMAP messageMap = {&TheBaseClass::GetThisMessageMap, &_messageEntries[0]}; \
+    return &messageMap;                                                             \
+    }
+
+#define AFX_MSG_THUNK(body) \
+    [](CCmdTarget * pTarget, WPARAM wParam, LPARAM lParam, LRESULT * pResult) { \
+        auto* pThis = static_cast<ThisClass*>(pTarget);                          \
+        (void)pThis;                                                             \
+        (void)wParam;                                                            \
+        (void)lParam;                                                            \
+        (void)pResult;                                                           \
+        body;                                                                    \
+    }
+
+#define ON_COMMAND(id, memberFxn) {WM_COMMAND, 0, (UINT)(id), AFX_MSG_THUNK((pThis->*(memberFxn))())},
+#define ON_BN_CLICKED(id, memberFxn) {WM_COMMAND, BN_CLICKED, (UINT)(id), AFX_MSG_THUNK((pThis->*(memberFxn))())},
+#define ON_NOTIFY(code, id, memberFxn)                                                                          \
+    {WM_NOTIFY, (UINT)(code), (UINT)(id),                                                                       \
+     AFX_MSG_THUNK((pThis->*(memberFxn))(reinterpret_cast<NMHDR*>(lParam), pResult))},
+#define ON_WM_SYSCOMMAND() \
+    {WM_SYSCOMMAND, 0, 0, AFX_MSG_THUNK(pThis->OnSysCommand(static_cast<UINT>(wParam), lParam))},
+#define ON_WM_PAINT() {WM_PAINT, 0, 0, AFX_MSG_THUNK(pThis->OnPaint())},
+#define ON_WM_QUERYDRAGICON() \
+    {WM_QUERYDRAGICON, 0, 0, AFX_MSG_THUNK(*pResult = reinterpret_cast<LRESULT>(pThis->OnQueryDragIcon()))},
+
+// The framework's command for Help.
+#define ID_HELP 0xE146
+
+class CCmdTarget {
+public:
+    virtual ~CCmdTarget() = default;
+
+    // Runs the handler mapped to (message, code, id), searching this class's
+    // map and then its bases'. FALSE if no entry matches.
+    BOOL DispatchMapped(UINT nMessage, UINT nCode, UINT nID, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+
+protected:
+    static const AFX_MSGMAP* PASCAL GetThisMessageMap();
+    virtual const AFX_MSGMAP* GetMessageMap() const;
+};

@@ -1,0 +1,82 @@
+// CWnd: a C++ object attached to a window handle. Messages to an attached
+// window go through WindowProc: the message map first, then the default
+// processing of the window's original procedure.
+#pragma once
+
+#include "framework/core/String.h"
+#include "framework/window/Menu.h"
+#include "framework/window/MsgMap.h"
+
+class CDataExchange;
+
+class CWnd : public CCmdTarget {
+public:
+    CWnd() = default;
+    CWnd(const CWnd&) = delete;
+    CWnd& operator=(const CWnd&) = delete;
+    ~CWnd() override;
+
+    HWND GetSafeHwnd() const { return m_hWnd; }
+
+    // Attaches this object to an existing window and routes its messages
+    // through WindowProc; the window's own procedure becomes the default.
+    BOOL SubclassWindow(HWND hWnd);
+    BOOL SubclassDlgItem(UINT nID, CWnd* pParent);
+    // Gives the window its own procedure back and forgets the handle.
+    HWND UnsubclassWindow();
+
+    void SetWindowText(LPCTSTR lpszString);
+    void GetWindowText(CString& rString) const;
+
+    // Runs DoDataExchange: TRUE copies control contents into members,
+    // FALSE copies members into the controls.
+    BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
+
+    CMenu* GetSystemMenu(BOOL bRevert);
+    HICON SetIcon(HICON hIcon, BOOL bBigIcon);
+    BOOL IsIconic() const;
+    void GetClientRect(RECT* lpRect) const;
+    LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+
+    // The message being handled, passed to the window's default processing.
+    LRESULT Default();
+
+    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+
+    HWND m_hWnd = nullptr;
+
+protected:
+    virtual void DoDataExchange(CDataExchange* pDX);
+    virtual BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+    virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    // Called once the window is gone (after WM_NCDESTROY).
+    virtual void PostNcDestroy();
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    friend struct AfxWndAccess;
+    struct CurrentMessage {
+        UINT message = 0;
+        WPARAM wParam = 0;
+        LPARAM lParam = 0;
+    };
+    CurrentMessage m_current;
+    CMenu m_menuSystem;
+    void* m_pfnSuper = nullptr;  // the window's own procedure (win32 backend)
+};
+
+class CDataExchange {
+public:
+    CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate) : m_bSaveAndValidate(bSaveAndValidate), m_pDlgWnd(pDlgWnd) {}
+    // The window of control nIDC in the dialog.
+    HWND PrepareCtrl(int nIDC) const;
+
+    BOOL m_bSaveAndValidate;
+    CWnd* m_pDlgWnd;
+};
+
+// Attaches rControl to dialog control nIDC on the first exchange.
+void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl);
+// Copies between the text of control nIDC and value.
+void DDX_Text(CDataExchange* pDX, int nIDC, CString& value);

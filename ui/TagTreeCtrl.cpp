@@ -1,0 +1,48 @@
+#include "ui/TagTreeCtrl.h"
+
+#include <algorithm>
+
+BEGIN_MESSAGE_MAP(CTagTreeCtrl, CTreeCtrl)
+END_MESSAGE_MAP()
+
+CTagTreeCtrl::~CTagTreeCtrl()
+{
+    FreeAllItemData();
+}
+
+BOOL CTagTreeCtrl::SetItemData(HTREEITEM hItem, DWORD_PTR dwData)
+{
+    // Recorded first, so that a block whose attachment fails is still freed.
+    m_ownedData.push_back(reinterpret_cast<NodeTag*>(dwData));
+    return CTreeCtrl::SetItemData(hItem, dwData);
+}
+
+// The tree tells its parent of a new selection while it removes items, and
+// that notice names an item still present. Tags are therefore deleted only
+// after the removal, so no notice can lead to a freed tag.
+BOOL CTagTreeCtrl::DeleteItem(HTREEITEM hItem)
+{
+    auto* tag = reinterpret_cast<NodeTag*>(CTreeCtrl::GetItemData(hItem));
+    if (tag) {
+        const auto entry = std::find(m_ownedData.begin(), m_ownedData.end(), tag);
+        if (entry != m_ownedData.end())
+            *entry = nullptr;
+    }
+    const BOOL result = CTreeCtrl::DeleteItem(hItem);
+    delete tag;
+    return result;
+}
+
+BOOL CTagTreeCtrl::DeleteAllItems()
+{
+    const BOOL result = CTreeCtrl::DeleteItem(TVI_ROOT);
+    FreeAllItemData();
+    return result;
+}
+
+void CTagTreeCtrl::FreeAllItemData()
+{
+    for (NodeTag* tag : m_ownedData)
+        delete tag;
+    m_ownedData.clear();
+}
