@@ -16,13 +16,14 @@ enum : ResType {
 
 class Res {
 public:
+    // The type code stored in the file; codes other than 1 to 4 are kept.
     ResType GetType() const { return m_type; }
 
     // The packed record of the kind GetType() names: PicRegionInfo,
     // StringInfo, ResGroupInfo or PicInfo. Null for other kinds.
     const void* record = nullptr;
     StyleList<uint16_t> frames;  // picture regions: one pic id per frame
-    StyleList<Res*> children;    // resource groups: not owned here
+    StyleList<Res*> children;    // resource groups: owned by the scene
 
 private:
     friend class StyleReader;

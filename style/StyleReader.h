@@ -1,0 +1,52 @@
+// Builds the scenes of a style file from its bytes, checking every offset and
+// count where it is read. Resource records point into those bytes, so they
+// must outlive the scenes.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "style/ParseResult.h"
+#include "style/Records.h"
+#include "style/Scene.h"
+
+class StyleReader {
+public:
+    explicit StyleReader(const std::vector<uint8_t>& bytes);
+
+    // Fills header and scenes for a valid file; on refusal leaves scenes
+    // empty and says why.
+    ParseResult Read(StyleHeader& header, std::vector<std::unique_ptr<Scene>>& scenes);
+
+private:
+    // A group whose child table is still to be read.
+    struct PendingGroup {
+        Res* group;
+        uint64_t link;  // offset of its child count; the table offset follows
+        uint32_t depth;
+    };
+
+    void ReadScene(uint64_t entry, Scene& scene);
+    void ReadChildren(Scene& scene, const PendingGroup& parent);
+    Res& ReadResource(Scene& scene, uint64_t entry, uint32_t depth);
+    void ReadFrames(Res& region, uint64_t block);
+
+    // Refuses unless size bytes from offset lie inside the file; `at` is the
+    // offset blamed, `what` names the part.
+    void Need(uint64_t offset, uint64_t size, uint64_t at, const char* what) const;
+    // Marks bytes as read, refusing bytes that something else already holds.
+    void Claim(uint64_t offset, uint64_t size, uint64_t at, const char* what);
+    bool IsFree(uint64_t offset, uint64_t size) const;
+    [[noreturn]] void Fail(ParseStatus status, uint64_t at, std::string what) const;
+
+    uint16_t U16(uint64_t offset) const;
+    uint32_t U32(uint64_t offset) const;
+
+    const uint8_t* m_data;
+    uint64_t m_size;
+    std::vector<uint64_t> m_claimed;  // one bit per byte already read
+    std::vector<uint64_t> m_starts;   // one bit per resource block start
+    std::vector<PendingGroup> m_pending;
+};

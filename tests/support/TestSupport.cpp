@@ -1,1 +1,0 @@
-// Placeholder translation unit so the support library always has a source.
