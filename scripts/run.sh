@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Builds lorvex.exe and starts it under Wine, with the Wine prefix of the build folder,
+# on the X display in DISPLAY. Arguments are passed to the program.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+no_display() {
+    cat >&2 <<MSG
+run.sh: $1, so Lorvex has no screen to open its window on.
+Run it from a desktop session, point DISPLAY at a running X server (DISPLAY=:0 scripts/run.sh),
+or give it a virtual screen: xvfb-run -a scripts/run.sh
+MSG
+    exit 1
+}
+[ -n "${DISPLAY:-}" ] || no_display "no X display is set (DISPLAY is empty)"
+
+scripts/setup.sh
+xdotool getdisplaygeometry >/dev/null 2>&1 || no_display "the X display $DISPLAY cannot be reached"
+
+cmake --preset windows >/dev/null
+cmake --build --preset windows --target lorvex
+source scripts/wine-env.sh
+lorvex_wine_use build/windows
+lorvex_wine_prepare
+exec cmake/wine-run.sh build/windows/app/lorvex.exe "$@"
