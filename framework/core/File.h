@@ -35,7 +35,7 @@ public:
 private:
 #ifdef _WIN32
     using Handle = HANDLE;
-    static constexpr Handle hFileNull = INVALID_HANDLE_VALUE;
+    static inline const Handle hFileNull = INVALID_HANDLE_VALUE;
 #else
     using Handle = int;
     static constexpr Handle hFileNull = -1;

@@ -1,0 +1,13 @@
+// What the win32 backend's files share.
+#pragma once
+
+#include "framework/core/WinTypes.h"
+
+class CWnd;
+
+// The object attached to a window, or null.
+CWnd* AfxWndFromHandle(HWND hWnd);
+// The procedure of every window attached to an object.
+LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+// The window that owns dialogs opened without an explicit parent.
+HWND AfxGetOwnerWindow(const CWnd* pParent, const CWnd* pSelf);

@@ -1,0 +1,6 @@
+#include "framework/window/WinApp.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
+{
+    return AfxWinMain();
+}
