@@ -28,4 +28,5 @@ public:
 private:
     friend class StyleReader;
     ResType m_type = 0;
+    uint32_t m_offset = 0;  // where its block starts in the file
 };

@@ -1,11 +1,10 @@
-// Storage for the resources of one scene. Chunks never move, so the Res
-// pointers in children lists stay valid, and releasing them is a flat loop
-// however deep the groups nest.
+// Storage for the resources of one scene. Each chunk is reserved once and
+// never grows past it, so the Res pointers in children lists stay valid,
+// and releasing them is a flat loop however deep the groups nest.
 #pragma once
 
 #include <algorithm>
 #include <cstddef>
-#include <memory>
 #include <vector>
 
 #include "style/Res.h"
@@ -14,18 +13,23 @@ class ResStore {
 public:
     Res& Add()
     {
-        if (m_used == m_capacity) {
+        if (m_chunks.empty() || m_chunks.back().size() == m_chunks.back().capacity()) {
             // Small scenes stay small; big ones grow in bounded steps.
-            m_capacity = std::min(m_capacity ? m_capacity * 2 : 1, kMaxChunk);
-            m_chunks.push_back(std::make_unique<Res[]>(m_capacity));
-            m_used = 0;
+            const std::size_t capacity = m_chunks.empty() ? 1 : std::min(m_chunks.back().capacity() * 2, kMaxChunk);
+            m_chunks.emplace_back().reserve(capacity);
         }
-        return m_chunks.back()[m_used++];
+        return m_chunks.back().emplace_back();
+    }
+
+    template <class F>
+    void ForEach(F f) const
+    {
+        for (const auto& chunk : m_chunks)
+            for (const Res& res : chunk)
+                f(res);
     }
 
 private:
-    static constexpr std::size_t kMaxChunk = 4096;
-    std::vector<std::unique_ptr<Res[]>> m_chunks;
-    std::size_t m_capacity = 0;
-    std::size_t m_used = 0;
+    static constexpr std::size_t kMaxChunk = 1024;  // 64 KiB: below the size malloc maps on its own
+    std::vector<std::vector<Res>> m_chunks;
 };

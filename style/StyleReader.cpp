@@ -1,5 +1,6 @@
 #include "style/StyleReader.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstring>
 #include <limits>
@@ -70,6 +71,7 @@ StyleReader::StyleReader(const std::vector<uint8_t>& bytes) : m_data(bytes.data(
 ParseResult StyleReader::Read(StyleHeader& header, std::vector<std::unique_ptr<Scene>>& scenes)
 {
     scenes.clear();
+    m_scenes = &scenes;
     try {
         if (m_size > std::numeric_limits<uint32_t>::max())
             Fail(ParseStatus::too_large, 0,
@@ -88,7 +90,6 @@ ParseResult StyleReader::Read(StyleHeader& header, std::vector<std::unique_ptr<S
         Need(sty::kHeaderSize, tableSize, sty::kHeaderSceneCount, "scene table");
         const std::size_t words = static_cast<std::size_t>((m_size + 63) / 64);
         m_claimed.assign(words, 0);
-        m_starts.assign(words, 0);
         Claim(0, sty::kHeaderSize + tableSize, 0, "header and scene table");
 
         scenes.reserve(count);
@@ -168,12 +169,24 @@ void StyleReader::ReadChildren(Scene& scene, const PendingGroup& parent)
 
     StyleList<Res*>& children = parent.group->children;
     children.reserve(count);
+    const std::size_t firstPending = m_pending.size();
     for (uint64_t entry = table; entry < table + size; entry += sty::kTableEntrySize) {
+        // Blocks are seldom in cache: ask for one a few entries ahead. Only
+        // a hint, so an offset outside the file does no harm unread.
+        constexpr uint64_t kAhead = 4 * sty::kTableEntrySize;
+        if (kAhead <= table + size - entry - sty::kTableEntrySize) {
+            const uint64_t ahead = U32(entry + kAhead);
+            if (ahead < m_size)
+                __builtin_prefetch(m_data + ahead);
+        }
         Res& child = ReadResource(scene, entry, parent.depth + 1);
         children.push_back(&child);
         if (child.m_type == RES_GROUP)
-            m_pending.push_back({&child, uint64_t{U32(entry)} + sty::kGroupChildCount, parent.depth + 1});
+            m_pending.push_back({&child, uint64_t{child.m_offset} + sty::kGroupChildCount, parent.depth + 1});
     }
+    // Taken from the back of the stack, the first child group comes next:
+    // groups are read in document order, which is usually file order.
+    std::reverse(m_pending.begin() + static_cast<std::ptrdiff_t>(firstPending), m_pending.end());
 }
 
 Res& StyleReader::ReadResource(Scene& scene, uint64_t entry, uint32_t depth)
@@ -207,14 +220,17 @@ Res& StyleReader::ReadResource(Scene& scene, uint64_t entry, uint32_t depth)
         break;
     }
     Need(block, size, block, BlockName(type));
-    if (m_starts[block / 64] >> (block % 64) & 1)
-        Fail(ParseStatus::reached_twice, entry,
-             "resource at " + Hex(block) + " is reached a second time (a cycle or a shared child)");
-    Claim(block, size, block, BlockName(type));
-    m_starts[block / 64] |= uint64_t{1} << (block % 64);
+    if (!IsFree(block, size)) {
+        if (IsResourceStart(block))
+            Fail(ParseStatus::reached_twice, entry,
+                 "resource at " + Hex(block) + " is reached a second time (a cycle or a shared child)");
+        FailOverlap(block, size, block, BlockName(type));
+    }
+    Mark(block, size);
 
     Res& res = scene.m_resources.Add();
     res.m_type = type;
+    res.m_offset = static_cast<uint32_t>(block);
     if (type >= RES_PIC_REGION && type <= RES_PIC)
         res.record = m_data + block;
     if (type == RES_PIC_REGION)
@@ -248,13 +264,37 @@ void StyleReader::Claim(uint64_t offset, uint64_t size, uint64_t at, const char*
     if (size == 0)
         return;
     if (!IsFree(offset, size))
-        Fail(ParseStatus::overlap, at,
-             std::string(what) + " at " + Hex(offset) + " (" + std::to_string(size) +
-                 " bytes) overlaps another part of the document");
+        FailOverlap(offset, size, at, what);
+    Mark(offset, size);
+}
+
+void StyleReader::Mark(uint64_t offset, uint64_t size)
+{
     ForEachWord(offset, size, [this](std::size_t word, uint64_t mask) {
         m_claimed[word] |= mask;
         return true;
     });
+}
+
+void StyleReader::FailOverlap(uint64_t offset, uint64_t size, uint64_t at, const char* what) const
+{
+    Fail(ParseStatus::overlap, at,
+         std::string(what) + " at " + Hex(offset) + " (" + std::to_string(size) +
+             " bytes) overlaps another part of the document");
+}
+
+bool StyleReader::IsResourceStart(uint64_t offset) const
+{
+    for (const auto& scene : *m_scenes) {
+        bool found = false;
+        scene->m_resources.ForEach([&](const Res& res) {
+            // Root groups stand for scene entries, which no table may name.
+            found = found || (&res != scene->root_group && res.m_offset == offset);
+        });
+        if (found)
+            return true;
+    }
+    return false;
 }
 
 bool StyleReader::IsFree(uint64_t offset, uint64_t size) const

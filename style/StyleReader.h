@@ -38,7 +38,12 @@ private:
     void Need(uint64_t offset, uint64_t size, uint64_t at, const char* what) const;
     // Marks bytes as read, refusing bytes that something else already holds.
     void Claim(uint64_t offset, uint64_t size, uint64_t at, const char* what);
+    void Mark(uint64_t offset, uint64_t size);
     bool IsFree(uint64_t offset, uint64_t size) const;
+    // Whether a resource block already read begins at offset; only asked
+    // once a block is found taken, to name the fault.
+    bool IsResourceStart(uint64_t offset) const;
+    [[noreturn]] void FailOverlap(uint64_t offset, uint64_t size, uint64_t at, const char* what) const;
     [[noreturn]] void Fail(ParseStatus status, uint64_t at, std::string what) const;
 
     uint16_t U16(uint64_t offset) const;
@@ -47,6 +52,6 @@ private:
     const uint8_t* m_data;
     uint64_t m_size;
     std::vector<uint64_t> m_claimed;  // one bit per byte already read
-    std::vector<uint64_t> m_starts;   // one bit per resource block start
+    const std::vector<std::unique_ptr<Scene>>* m_scenes = nullptr;  // built so far
     std::vector<PendingGroup> m_pending;
 };
