@@ -1,7 +1,80 @@
 #include "style/uiFile.h"
 
-int uiFile::GetMacroNameIdFromFile(NameIdNode** /*ppHead*/, LPCTSTR /*lpszPath*/)
+#include <memory>
+#include <new>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "style/MacroHeader.h"
+
+namespace {
+
+constexpr uint64_t kMaxHeaderBytes = uint64_t{64} << 20;
+
+// The whole file, or nothing if it cannot be read or is too large. The
+// file may change while it is read, so the length is only a hint.
+std::optional<std::string> ReadWholeFile(LPCTSTR lpszPath)
 {
-    // The header reader comes with its own work; until then it reads nothing.
-    return 0;
+    CFile file;
+    if (!file.Open(lpszPath, CFile::modeRead | CFile::shareDenyNone))
+        return std::nullopt;
+    const uint64_t length = file.GetLength();
+    if (length > kMaxHeaderBytes)
+        return std::nullopt;
+    std::string text;
+    text.reserve(static_cast<size_t>(length));
+    char chunk[1 << 16];
+    for (;;) {
+        const UINT got = file.Read(chunk, sizeof chunk);
+        if (got == 0)
+            break;
+        if (got > kMaxHeaderBytes - text.size())
+            return std::nullopt;
+        text.append(chunk, got);
+    }
+    return text;
+}
+
+void FreeList(NameIdNode* head)
+{
+    while (head) {
+        NameIdNode* next = head->next;
+        delete head;
+        head = next;
+    }
+}
+
+}  // namespace
+
+int uiFile::GetMacroNameIdFromFile(NameIdNode** ppHead, LPCTSTR lpszPath)
+{
+    if (!ppHead || !lpszPath)
+        return -1;
+    try {
+        const std::optional<std::string> text = ReadWholeFile(lpszPath);
+        if (!text)
+            return -1;
+        const std::optional<std::vector<macro::MacroName>> names = macro::ReadHeader(*text);
+        if (!names)
+            return -1;
+
+        std::vector<std::unique_ptr<NameIdNode>> nodes;
+        nodes.reserve(names->size());
+        for (const macro::MacroName& n : *names) {
+            nodes.push_back(std::make_unique<NameIdNode>());
+            nodes.back()->name = CString(n.name);
+            nodes.back()->id = n.id;
+        }
+        for (size_t i = 0; i + 1 < nodes.size(); ++i)
+            nodes[i]->next = nodes[i + 1].get();
+
+        FreeList(*ppHead);
+        *ppHead = nodes.empty() ? nullptr : nodes.front().get();
+        for (std::unique_ptr<NameIdNode>& node : nodes)
+            node.release();  // the list owns them now
+        return static_cast<int>(names->size());
+    } catch (const std::bad_alloc&) {
+        return -1;
+    }
 }

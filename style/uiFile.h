@@ -5,6 +5,8 @@
 
 #include "framework/afx.h"
 
+// One name of the table. Nodes are allocated one by one with new, so the
+// owner frees them one by one with delete.
 struct NameIdNode {
     NameIdNode* next = nullptr;
     CString name;
@@ -13,7 +15,12 @@ struct NameIdNode {
 
 class uiFile {
 public:
-    // Reads the macro definitions of the header at lpszPath into the list
-    // whose head *ppHead holds.
+    // Reads the integer macros and enum members of the C header at
+    // lpszPath (syntax: docs/header-syntax.md) into a new list in file
+    // order. On success the new list replaces the one at *ppHead, whose
+    // nodes are deleted, and the result is the number of names read (0 for
+    // a header without any). When the file cannot be opened or read, or is
+    // not text (it holds a NUL byte) or is larger than 64 MiB, the result is
+    // -1 and *ppHead is left as it was.
     static int GetMacroNameIdFromFile(NameIdNode** ppHead, LPCTSTR lpszPath);
 };

@@ -1,0 +1,57 @@
+// Integer constant expressions as a C compiler for 64-bit Windows computes
+// them: int and long are 32 bits, long long 64. The evaluator keeps explicit
+// stacks, so deeply nested input costs memory, not call depth.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+namespace macro {
+
+// The four types an integer expression can have after promotion; long and
+// unsigned long have the values of int and unsigned int here.
+enum class IntType : unsigned char { Int, UInt, LongLong, ULongLong };
+
+struct Value {
+    IntType type = IntType::Int;
+    uint64_t bits = 0;  // signed types sign-extended to 64 bits, UInt zero-extended
+
+    static Value Of(IntType type, uint64_t bits);
+    bool IsSigned() const { return type == IntType::Int || type == IntType::LongLong; }
+    bool IsZero() const { return bits == 0; }
+    // The value as a 32-bit id, or nothing when it lies outside
+    // [-2^31, 2^32): negative values map to their two's complement.
+    std::optional<uint32_t> ToId() const;
+};
+
+enum class EvalMode : unsigned char {
+    Constant,   // an expression in C code: casts allowed, C's types
+    Condition,  // an #if condition: every value is (unsigned) long long
+};
+
+// An integer literal (12, 0x1Fu, 017, 0b101, 42ull ...); nothing for
+// floating values, bad digits, unknown suffixes or values beyond 64 bits.
+std::optional<Value> ParseIntegerLiteral(std::string_view text);
+// A plain character constant ('a', '\n', '\x41'); nothing for prefixed,
+// empty or multi-character constants.
+std::optional<Value> ParseCharacterConstant(std::string_view text);
+
+// One token of a fully expanded expression.
+struct ExprToken {
+    enum class Kind : unsigned char { Value, Punct, Name } kind;
+    Value value;            // Kind::Value
+    std::string_view text;  // Kind::Punct and Kind::Name (type words in casts)
+};
+
+// Whether name is a word that can make up a type in a cast: a keyword such
+// as unsigned or long, or a fixed-width or Windows type name (DWORD, UINT32).
+bool IsTypeWord(std::string_view name);
+
+// Evaluates the expression; nothing on any error: a syntax error, a name
+// that is not a type in a cast, division by zero, signed overflow, a shift
+// count that is negative or not below the width.
+std::optional<Value> Evaluate(const std::vector<ExprToken>& tokens, EvalMode mode);
+
+}  // namespace macro

@@ -1,0 +1,223 @@
+// Checks the header reader against a C compiler: every name that uiFile
+// reads from the given headers must have the same value when the compiler
+// computes it after including them. The compiler is configured (for
+// example for 64-bit Windows) and the reader is not, so names whose
+// definitions the compiler's configuration leaves out or chooses between
+// are set apart, found with the compiler's own "-E -dD" listing; so are
+// names whose definitions use such names.
+//
+// usage: macro_oracle COMPILER INCLUDE-LINE... -- HEADER...
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <map>
+#include <memory>
+#include <regex>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "style/uiFile.h"
+
+namespace {
+
+std::string Run(const std::string& command)
+{
+    std::string out;
+    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
+    if (!pipe)
+        return out;
+    char buf[1 << 16];
+    size_t got;
+    while ((got = std::fread(buf, 1, sizeof buf, pipe.get())) > 0)
+        out.append(buf, got);
+    return out;
+}
+
+struct Definitions {
+    std::map<std::string, std::set<int>> lines;          // name -> lines of its #define
+    std::map<std::string, std::set<std::string>> uses;  // name -> identifiers in its bodies
+};
+
+const std::regex kDefine(R"(^\s*#\s*define\s+([A-Za-z_][A-Za-z_0-9]*)(.*)$)");
+const std::regex kIdentifier(R"([A-Za-z_][A-Za-z_0-9]*)");
+
+// The #define lines of the header as written, continuation lines included.
+Definitions ScanHeader(const std::string& path)
+{
+    Definitions defs;
+    std::ifstream in(path);
+    std::string line;
+    int number = 0;
+    while (std::getline(in, line)) {
+        const int start = ++number;
+        std::string text = line;
+        while (!text.empty() && text.back() == '\\' && std::getline(in, line)) {
+            ++number;
+            text.back() = ' ';
+            text += line;
+        }
+        std::smatch m;
+        if (!std::regex_match(text, m, kDefine))
+            continue;
+        defs.lines[m[1]].insert(start);
+        const std::string body = m[2];
+        for (auto it = std::sregex_iterator(body.begin(), body.end(), kIdentifier); it != std::sregex_iterator(); ++it)
+            defs.uses[m[1]].insert(it->str());
+    }
+    return defs;
+}
+
+struct Processed {
+    std::map<std::string, std::set<int>> defines;  // name -> lines of the #define the compiler read
+    std::set<std::string> code;                    // identifiers of the code it compiled
+};
+
+// What the compiler read of header in its configuration, from its -dD
+// listing of the prelude.
+Processed CompilerView(const std::string& listing, const std::string& header)
+{
+    Processed seen;
+    const std::regex marker(R"re(^# (\d+) "([^"]*)".*$)re");
+    std::istringstream in(listing);
+    std::string line, file;
+    int number = 0;
+    while (std::getline(in, line)) {
+        std::smatch m;
+        if (std::regex_match(line, m, marker)) {
+            number = std::stoi(m[1]);
+            file = m[2];
+            continue;
+        }
+        if (file == header && std::regex_match(line, m, kDefine))
+            seen.defines[m[1]].insert(number);
+        else if (file == header)
+            for (auto it = std::sregex_iterator(line.begin(), line.end(), kIdentifier); it != std::sregex_iterator(); ++it)
+                seen.code.insert(it->str());
+        ++number;
+    }
+    return seen;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    std::vector<std::string> includes, headers;
+    bool afterDashes = false;
+    for (int i = 2; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--")
+            afterDashes = true;
+        else
+            (afterDashes ? headers : includes).push_back(arg);
+    }
+    if (argc < 2 || headers.empty()) {
+        std::fprintf(stderr, "usage: %s COMPILER INCLUDE-LINE... -- HEADER...\n", argv[0]);
+        return 2;
+    }
+    const std::string compiler = argv[1];
+    const std::string dir = std::string(std::getenv("TMPDIR") ? std::getenv("TMPDIR") : "/tmp");
+    const std::string context = dir + "/lorvex_oracle_context_" + std::to_string(getpid()) + ".c";
+    const std::string check = dir + "/lorvex_oracle_check_" + std::to_string(getpid()) + ".c";
+    {
+        std::ofstream out(context);
+        for (const std::string& inc : includes)
+            out << "#include " << inc << "\n";
+    }
+    const std::string listing = Run(compiler + " -std=gnu11 -E -dD " + context + " 2>/dev/null");
+    if (listing.empty()) {
+        std::fprintf(stderr, "%s gave no listing for the includes: is it installed?\n", compiler.c_str());
+        std::remove(context.c_str());
+        return 1;
+    }
+
+    std::vector<std::pair<std::string, uint32_t>> compared;
+    size_t excluded = 0, enumMembers = 0;
+    for (const std::string& header : headers) {
+        NameIdNode* head = nullptr;
+        const int count = uiFile::GetMacroNameIdFromFile(&head, header.c_str());
+        std::vector<std::pair<std::string, uint32_t>> names;
+        while (head) {
+            names.emplace_back(static_cast<LPCTSTR>(head->name), head->id);
+            NameIdNode* next = head->next;
+            delete head;
+            head = next;
+        }
+        if (count < 0) {
+            std::fprintf(stderr, "cannot read %s\n", header.c_str());
+            return 1;
+        }
+        const Definitions defs = ScanHeader(header);
+        const Processed live = CompilerView(listing, header);
+        std::set<std::string> apart;
+        for (const auto& [name, lines] : defs.lines) {
+            const auto it = live.defines.find(name);
+            if (it == live.defines.end() || it->second != lines)
+                apart.insert(name);
+        }
+        for (const auto& n : names)
+            if (!defs.lines.count(n.first) && !live.code.count(n.first))
+                apart.insert(n.first);  // an enum member the configuration leaves out
+        for (bool grew = true; grew;) {
+            grew = false;
+            for (const auto& [name, used] : defs.uses)
+                if (!apart.count(name))
+                    for (const std::string& u : used)
+                        if (apart.count(u)) {
+                            apart.insert(name);
+                            grew = true;
+                            break;
+                        }
+        }
+        size_t headerCompared = 0;
+        for (const auto& n : names) {
+            if (apart.count(n.first)) {
+                ++excluded;
+                continue;
+            }
+            if (!defs.lines.count(n.first))
+                ++enumMembers;
+            compared.push_back(n);
+            ++headerCompared;
+        }
+        std::printf("%s: %d names read, %zu compared\n", header.c_str(), count, headerCompared);
+    }
+
+    // One assertion a line, so that an error's line number names the macro.
+    size_t firstLine = includes.size() + 1;
+    {
+        std::ofstream out(check);
+        for (const std::string& inc : includes)
+            out << "#include " << inc << "\n";
+        for (const auto& [name, id] : compared)
+            out << "_Static_assert((" << name << ") >= -2147483647LL - 1 && (" << name << ") <= 4294967295LL && (unsigned int)("
+                << name << ") == " << id << "u, \"" << name << "\");\n";
+    }
+    const std::string errors = Run(compiler + " -std=gnu11 -w -fsyntax-only " + check + " 2>&1");
+    std::set<std::string> failed;
+    const std::regex errorLine("^" + check + R"(:(\d+):\d+: error)");
+    std::istringstream in(errors);
+    std::string line;
+    while (std::getline(in, line)) {
+        std::smatch m;
+        if (std::regex_search(line, m, errorLine)) {
+            const size_t at = std::stoul(m[1]);
+            if (at >= firstLine && at - firstLine < compared.size())
+                failed.insert(compared[at - firstLine].first + " (reader: " +
+                              std::to_string(compared[at - firstLine].second) + ")");
+            else
+                failed.insert(line);
+        }
+    }
+    std::remove(context.c_str());
+    std::remove(check.c_str());
+    for (const std::string& f : failed)
+        std::printf("MISMATCH %s\n", f.c_str());
+    std::printf("compared %zu names (%zu enum members) with %s; %zu set apart as configuration-dependent; %zu mismatches\n",
+                compared.size(), enumMembers, compiler.c_str(), excluded, failed.size());
+    return failed.empty() && !compared.empty() ? 0 : 1;
+}

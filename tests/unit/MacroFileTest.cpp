@@ -1,0 +1,78 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+#include "style/uiFile.h"
+
+namespace {
+
+class MacroFile : public ::testing::Test {
+protected:
+    void TearDown() override
+    {
+        Free();
+        std::remove(m_path.c_str());
+    }
+
+    void Write(const std::string& text)
+    {
+        std::ofstream(m_path, std::ios::binary) << text;
+    }
+
+    std::string List() const
+    {
+        std::string out;
+        for (const NameIdNode* n = m_head; n; n = n->next)
+            out += (out.empty() ? "" : " ") + std::string(static_cast<LPCTSTR>(n->name)) + "=" + std::to_string(n->id);
+        return out;
+    }
+
+    void Free()
+    {
+        while (m_head) {
+            NameIdNode* next = m_head->next;
+            delete m_head;
+            m_head = next;
+        }
+    }
+
+    const std::string m_path = ::testing::TempDir() + "lorvex_macro_file_test.h";
+    NameIdNode* m_head = nullptr;
+};
+
+TEST_F(MacroFile, ReloadReplacesTheTableWithTheCurrentNames)
+{
+    Write("#define IDS_A 1\n#define IDS_B 0x80000000\n");
+    EXPECT_EQ(uiFile::GetMacroNameIdFromFile(&m_head, m_path.c_str()), 2);
+    EXPECT_EQ(List(), "IDS_A=1 IDS_B=2147483648");
+
+    Write("#define IDS_C 0\n");
+    EXPECT_EQ(uiFile::GetMacroNameIdFromFile(&m_head, m_path.c_str()), 1);
+    EXPECT_EQ(List(), "IDS_C=0");
+
+    Write("/* no names */\n");
+    EXPECT_EQ(uiFile::GetMacroNameIdFromFile(&m_head, m_path.c_str()), 0);
+    EXPECT_EQ(m_head, nullptr);
+}
+
+TEST_F(MacroFile, UnreadableFileLeavesTheTableAsItWas)
+{
+    Write("#define KEEP 7\n");
+    ASSERT_EQ(uiFile::GetMacroNameIdFromFile(&m_head, m_path.c_str()), 1);
+    const NameIdNode* before = m_head;
+
+    EXPECT_EQ(uiFile::GetMacroNameIdFromFile(&m_head, "/nonexistent/lorvex/ids.h"), -1);
+    EXPECT_EQ(uiFile::GetMacroNameIdFromFile(&m_head, ::testing::TempDir().c_str()), -1);
+    EXPECT_EQ(uiFile::GetMacroNameIdFromFile(&m_head, ""), -1);
+    EXPECT_EQ(uiFile::GetMacroNameIdFromFile(&m_head, nullptr), -1);
+    Write(std::string("#define NEW 1\n\0binary", 22));
+    EXPECT_EQ(uiFile::GetMacroNameIdFromFile(&m_head, m_path.c_str()), -1);
+
+    EXPECT_EQ(m_head, before);
+    EXPECT_EQ(List(), "KEEP=7");
+    EXPECT_EQ(uiFile::GetMacroNameIdFromFile(nullptr, m_path.c_str()), -1);
+}
+
+}  // namespace
