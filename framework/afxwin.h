@@ -2,6 +2,7 @@
 #pragma once
 
 #include "framework/afx.h"
+#include "framework/window/Dc.h"
 #include "framework/window/Dialog.h"
 #include "framework/window/Menu.h"
 #include "framework/window/MsgMap.h"

@@ -1,6 +1,8 @@
 #include "ui/ViewerDlg.h"
 
 #include "browse/NodeTag.h"
+#include "ui/AboutDlg.h"
+#include "ui/IconPlacement.h"
 
 namespace {
 
@@ -90,19 +92,34 @@ BOOL CViewerDlg::OnInitDialog()
     return TRUE;
 }
 
-void CViewerDlg::OnSysCommand(UINT, LPARAM)
+void CViewerDlg::OnSysCommand(UINT nID, LPARAM)
 {
-    Default();
+    if ((nID & 0xFFF0) == IDM_ABOUTBOX) {
+        CAboutDlg dlgAbout;
+        dlgAbout.DoModal();
+    } else {
+        Default();
+    }
 }
 
 void CViewerDlg::OnPaint()
 {
-    Default();
+    if (!IsIconic()) {
+        Default();
+        return;
+    }
+    CPaintDC dc(this);
+    SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.GetSafeHdc()), 0);
+    const int cxIcon = GetSystemMetrics(SM_CXICON);
+    const int cyIcon = GetSystemMetrics(SM_CYICON);
+    CRect rect;
+    GetClientRect(&rect);
+    dc.DrawIcon(CenteredIconOffset(rect.Width(), cxIcon), CenteredIconOffset(rect.Height(), cyIcon), m_hIcon);
 }
 
 HCURSOR CViewerDlg::OnQueryDragIcon()
 {
-    return reinterpret_cast<HCURSOR>(Default());
+    return static_cast<HCURSOR>(m_hIcon);
 }
 
 void CViewerDlg::OnBrowseSty()

@@ -68,6 +68,11 @@ struct RECT {
 struct POINT {
     LONG x, y;
 };
+struct PAINTSTRUCT {
+    HDC hdc;
+    BOOL fErase;
+    RECT rcPaint;
+};
 struct NMHDR {
     HWND hwndFrom;
     UINT_PTR idFrom;
@@ -144,6 +149,8 @@ struct OPENFILENAME {
 #define SM_CYICON 12
 
 #define MB_OK 0x0000
+
+int GetSystemMetrics(int nIndex);
 
 // Tree view
 #define TVN_FIRST (0U - 400U)

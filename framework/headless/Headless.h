@@ -44,6 +44,15 @@ struct _TREEITEM {
     LPARAM data = 0;
 };
 
+struct HDC__ {
+    struct IconDraw {
+        int x;
+        int y;
+        HICON icon;
+    };
+    std::vector<IconDraw> icons;
+};
+
 struct HWND__ {
     struct DefaultCall {
         UINT message;
@@ -70,6 +79,7 @@ struct HWND__ {
     bool ended = false;
     INT_PTR modalResult = 0;
     std::vector<DefaultCall> defaultCalls;  // messages that reached default processing
+    std::deque<HDC__> paints;                // one per CPaintDC opened on the window
 
     // Tree views
     std::vector<std::unique_ptr<_TREEITEM>> treeItems;

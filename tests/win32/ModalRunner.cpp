@@ -1,25 +1,33 @@
 #include "ModalRunner.h"
 
+#include <map>
+
 namespace {
 
-std::function<void()> g_body;
+std::map<UINT_PTR, std::function<void()>> g_bodies;
 
-// A thread timer reaches its procedure through the modal loop's own
-// DispatchMessage, so the body runs with the dialog fully created.
+// A thread timer reaches its procedure through the running modal loop's
+// own DispatchMessage, so the body runs inside that loop.
 void CALLBACK RunBody(HWND, UINT, UINT_PTR idEvent, DWORD)
 {
     KillTimer(nullptr, idEvent);
-    std::function<void()> body = std::move(g_body);
-    g_body = nullptr;
-    if (body)
-        body();
+    const auto found = g_bodies.find(idEvent);
+    if (found == g_bodies.end())
+        return;
+    std::function<void()> body = std::move(found->second);
+    g_bodies.erase(found);
+    body();
 }
 
 }  // namespace
 
+void RunLater(std::function<void()> body, UINT ms)
+{
+    g_bodies[SetTimer(nullptr, 0, ms, &RunBody)] = std::move(body);
+}
+
 INT_PTR RunModal(CDialog& dialog, std::function<void()> body)
 {
-    g_body = std::move(body);
-    SetTimer(nullptr, 0, 50, &RunBody);
+    RunLater(std::move(body));
     return dialog.DoModal();
 }

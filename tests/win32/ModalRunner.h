@@ -1,5 +1,4 @@
-// Runs a dialog modally and calls a test body from inside its modal loop,
-// once the dialog is up.
+// Runs test bodies from inside a dialog's modal loop.
 #pragma once
 
 #include <windows.h>
@@ -8,4 +7,8 @@
 
 #include "framework/afxwin.h"
 
+// Calls body once, ms milliseconds from now, from whichever modal loop is
+// running then.
+void RunLater(std::function<void()> body, UINT ms = 50);
+// Runs dialog modally with body called once the dialog is up.
 INT_PTR RunModal(CDialog& dialog, std::function<void()> body);

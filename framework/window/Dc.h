@@ -1,0 +1,32 @@
+// Device contexts: CPaintDC opens the painting of a window's invalid area
+// and closes it when destroyed.
+#pragma once
+
+#include "framework/window/Wnd.h"
+
+class CDC {
+public:
+    HDC GetSafeHdc() const { return m_hDC; }
+    BOOL DrawIcon(int x, int y, HICON hIcon);
+
+    HDC m_hDC = nullptr;
+};
+
+class CPaintDC : public CDC {
+public:
+    explicit CPaintDC(CWnd* pWnd);
+    CPaintDC(const CPaintDC&) = delete;
+    CPaintDC& operator=(const CPaintDC&) = delete;
+    ~CPaintDC();
+
+private:
+    HWND m_hWnd;
+    PAINTSTRUCT m_ps;
+};
+
+// A rectangle with its extents.
+struct CRect : RECT {
+    CRect() : RECT{0, 0, 0, 0} {}
+    int Width() const { return right - left; }
+    int Height() const { return bottom - top; }
+};
