@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 root=$PWD
 fuzz_seconds=${LORVEX_FUZZ_SECONDS:-15}
 
-stage() { printf '\n=== %s\n' "$*"; }
+stage() { printf '\n=== %s (at %d s)\n' "$*" "$SECONDS"; }
 
 scripts/setup.sh
 
