@@ -1,6 +1,6 @@
 #include "style/MacroExpr.h"
 
-#include <array>
+#include <unordered_map>
 
 namespace macro {
 
@@ -81,12 +81,24 @@ constexpr NamedType kNamedTypes[] = {
 constexpr std::string_view kKeywords[] = {"signed", "unsigned", "char", "short", "int", "long",
                                           "__int8", "__int16", "__int32", "__int64", "const", "volatile"};
 
+const CastType* FindNamedType(std::string_view name)
+{
+    static const std::unordered_map<std::string_view, CastType> table = [] {
+        std::unordered_map<std::string_view, CastType> t;
+        for (const NamedType& n : kNamedTypes)
+            t.emplace(n.name, n.type);
+        return t;
+    }();
+    const auto it = table.find(name);
+    return it == table.end() ? nullptr : &it->second;
+}
+
 // The type named by the words between a cast's parentheses.
 CastType ResolveType(const ExprToken* words, size_t count)
 {
     int nSigned = 0, nUnsigned = 0, nChar = 0, nShort = 0, nInt = 0, nLong = 0, nFixed = 0;
     unsigned fixedWidth = 0;
-    const NamedType* named = nullptr;
+    const CastType* named = nullptr;
     size_t nNamed = 0;
     for (size_t i = 0; i < count; ++i) {
         const std::string_view w = words[i].text;
@@ -108,16 +120,14 @@ CastType ResolveType(const ExprToken* words, size_t count)
             ++nFixed;
             fixedWidth = w == "__int8" ? 8 : w == "__int16" ? 16 : w == "__int32" ? 32 : 64;
         } else {
-            for (const NamedType& t : kNamedTypes)
-                if (t.name == w)
-                    named = &t;
+            named = FindNamedType(w);
             if (!named)
                 return {};
             ++nNamed;
         }
     }
     if (nNamed)
-        return nNamed == 1 && nSigned + nUnsigned + nChar + nShort + nInt + nLong + nFixed == 0 ? named->type
+        return nNamed == 1 && nSigned + nUnsigned + nChar + nShort + nInt + nLong + nFixed == 0 ? *named
                                                                                             : CastType{};
     const bool isSigned = nUnsigned == 0;
     if (nSigned + nUnsigned > 1 || nInt > 1 || nChar + nShort + (nLong ? 1 : 0) + nFixed > 1 || nLong > 2 ||
@@ -285,48 +295,45 @@ std::optional<Value> ApplyPrefix(Op op, Value v, CastType cast, EvalMode mode)
     }
 }
 
-struct StackedOp {
-    Op op;
-    CastType cast;
-};
-
-// Pops the top operator and applies it to the value stack.
-bool Reduce(std::vector<StackedOp>& ops, std::vector<Value>& values, EvalMode mode)
-{
-    const StackedOp top = ops.back();
-    ops.pop_back();
-    std::optional<Value> r;
-    if (IsPrefix(top.op)) {
-        if (values.empty())
-            return false;
-        r = ApplyPrefix(top.op, values.back(), top.cast, mode);
-        values.pop_back();
-    } else if (top.op == Op::Ternary) {
-        if (values.size() < 3)
-            return false;
-        const Value c = values[values.size() - 3], a = values[values.size() - 2], b = values.back();
-        values.resize(values.size() - 3);
-        const IntType t = Common(a.type, b.type);
-        r = Convert(c.IsZero() ? b : a, t);
-    } else if (top.op != Op::Question && top.op != Op::LParen) {
-        if (values.size() < 2)
-            return false;
-        const Value a = values[values.size() - 2], b = values.back();
-        values.resize(values.size() - 2);
-        r = ApplyBinary(top.op, a, b, mode);
-    }
-    if (!r)
-        return false;
-    values.push_back(*r);
-    return true;
-}
-
 bool IsMarker(Op op)
 {
     return op == Op::LParen || op == Op::Question;
 }
 
 }  // namespace
+
+// Pops the top operator and applies it to the value stack.
+bool Evaluator::Reduce(EvalMode mode)
+{
+    std::vector<Value>& values = m_values;
+    const PendingOp pending = m_ops.back();
+    m_ops.pop_back();
+    const Op op = static_cast<Op>(pending.op);
+    std::optional<Value> r;
+    if (IsPrefix(op)) {
+        if (values.empty())
+            return false;
+        r = ApplyPrefix(op, values.back(), CastType{pending.castWidth, pending.castSigned}, mode);
+        values.pop_back();
+    } else if (op == Op::Ternary) {
+        if (values.size() < 3)
+            return false;
+        const Value c = values[values.size() - 3], a = values[values.size() - 2], b = values.back();
+        values.resize(values.size() - 3);
+        const IntType t = Common(a.type, b.type);
+        r = Convert(c.IsZero() ? b : a, t);
+    } else if (!IsMarker(op)) {
+        if (values.size() < 2)
+            return false;
+        const Value a = values[values.size() - 2], b = values.back();
+        values.resize(values.size() - 2);
+        r = ApplyBinary(op, a, b, mode);
+    }
+    if (!r)
+        return false;
+    values.push_back(*r);
+    return true;
+}
 
 Value Value::Of(IntType type, uint64_t bits)
 {
@@ -471,16 +478,19 @@ bool IsTypeWord(std::string_view name)
     for (std::string_view k : kKeywords)
         if (k == name)
             return true;
-    for (const NamedType& t : kNamedTypes)
-        if (t.name == name)
-            return true;
-    return false;
+    return FindNamedType(name) != nullptr;
 }
 
-std::optional<Value> Evaluate(const std::vector<ExprToken>& tokens, EvalMode mode)
+std::optional<Value> Evaluator::Evaluate(const std::vector<ExprToken>& tokens, EvalMode mode)
 {
-    std::vector<Value> values;
-    std::vector<StackedOp> ops;
+    std::vector<Value>& values = m_values;
+    std::vector<PendingOp>& ops = m_ops;
+    values.clear();
+    ops.clear();
+    const auto push = [&ops](Op op, CastType cast = {}) {
+        ops.push_back({static_cast<unsigned char>(op), static_cast<unsigned char>(cast.width), cast.isSigned});
+    };
+    const auto top = [&ops] { return static_cast<Op>(ops.back().op); };
     bool expectOperand = true;
     const size_t n = tokens.size();
     for (size_t i = 0; i < n; ++i) {
@@ -504,7 +514,7 @@ std::optional<Value> Evaluate(const std::vector<ExprToken>& tokens, EvalMode mod
                 while (k < n && tokens[k].kind == ExprToken::Kind::Name)
                     ++k;
                 if (k == i + 1) {
-                    ops.push_back({Op::LParen, {}});
+                    push(Op::LParen);
                     continue;
                 }
                 if (mode != EvalMode::Constant || k == n || tokens[k].kind != ExprToken::Kind::Punct ||
@@ -513,37 +523,37 @@ std::optional<Value> Evaluate(const std::vector<ExprToken>& tokens, EvalMode mod
                 const CastType t = ResolveType(&tokens[i + 1], k - i - 1);
                 if (t.width == 0)
                     return std::nullopt;
-                ops.push_back({Op::Cast, t});
+                push(Op::Cast, t);
                 i = k;
             } else if (p == "-") {
-                ops.push_back({Op::Neg, {}});
+                push(Op::Neg);
             } else if (p == "+") {
-                ops.push_back({Op::Plus, {}});
+                push(Op::Plus);
             } else if (p == "~") {
-                ops.push_back({Op::BitNot, {}});
+                push(Op::BitNot);
             } else if (p == "!") {
-                ops.push_back({Op::LogNot, {}});
+                push(Op::LogNot);
             } else {
                 return std::nullopt;
             }
             continue;
         }
         if (p == ")") {
-            while (!ops.empty() && !IsMarker(ops.back().op))
-                if (!Reduce(ops, values, mode))
+            while (!ops.empty() && !IsMarker(top()))
+                if (!Reduce(mode))
                     return std::nullopt;
-            if (ops.empty() || ops.back().op != Op::LParen)
+            if (ops.empty() || top() != Op::LParen)
                 return std::nullopt;
             ops.pop_back();
             continue;
         }
         if (p == ":") {
-            while (!ops.empty() && !IsMarker(ops.back().op))
-                if (!Reduce(ops, values, mode))
+            while (!ops.empty() && !IsMarker(top()))
+                if (!Reduce(mode))
                     return std::nullopt;
-            if (ops.empty() || ops.back().op != Op::Question)
+            if (ops.empty() || top() != Op::Question)
                 return std::nullopt;
-            ops.back().op = Op::Ternary;
+            ops.back().op = static_cast<unsigned char>(Op::Ternary);
             expectOperand = true;
             continue;
         }
@@ -559,17 +569,17 @@ std::optional<Value> Evaluate(const std::vector<ExprToken>& tokens, EvalMode mod
         }
         // ?: groups from the right, every binary operator from the left.
         const int prec = Precedence(op);
-        while (!ops.empty() && !IsMarker(ops.back().op) &&
-               (Precedence(ops.back().op) > prec || (op != Op::Question && Precedence(ops.back().op) == prec)))
-            if (!Reduce(ops, values, mode))
+        while (!ops.empty() && !IsMarker(top()) &&
+               (Precedence(top()) > prec || (op != Op::Question && Precedence(top()) == prec)))
+            if (!Reduce(mode))
                 return std::nullopt;
-        ops.push_back({op, {}});
+        push(op);
         expectOperand = true;
     }
     if (expectOperand)
         return std::nullopt;
     while (!ops.empty()) {
-        if (IsMarker(ops.back().op) || !Reduce(ops, values, mode))
+        if (IsMarker(top()) || !Reduce(mode))
             return std::nullopt;
     }
     if (values.size() != 1)

@@ -49,9 +49,25 @@ struct ExprToken {
 // as unsigned or long, or a fixed-width or Windows type name (DWORD, UINT32).
 bool IsTypeWord(std::string_view name);
 
-// Evaluates the expression; nothing on any error: a syntax error, a name
-// that is not a type in a cast, division by zero, signed overflow, a shift
-// count that is negative or not below the width.
-std::optional<Value> Evaluate(const std::vector<ExprToken>& tokens, EvalMode mode);
+// Evaluates expressions; it keeps its stacks between calls so that many
+// small evaluations do not allocate.
+class Evaluator {
+public:
+    // The value, or nothing on any error: a syntax error, a name that is not
+    // a type in a cast, division by zero, signed overflow, a shift count that
+    // is negative or not below the width.
+    std::optional<Value> Evaluate(const std::vector<ExprToken>& tokens, EvalMode mode);
+
+private:
+    struct PendingOp {
+        unsigned char op;
+        unsigned char castWidth;  // for casts: 8, 16, 32 or 64
+        bool castSigned;
+    };
+    bool Reduce(EvalMode mode);
+
+    std::vector<Value> m_values;
+    std::vector<PendingOp> m_ops;
+};
 
 }  // namespace macro

@@ -1,7 +1,9 @@
 #include "style/MacroHeader.h"
 
-#include <algorithm>
-#include <unordered_map>
+#include <cstring>
+#include <optional>
+#include <utility>
+#include <vector>
 
 #include "style/MacroExpr.h"
 #include "style/MacroText.h"
@@ -24,31 +26,37 @@ enum class Tri : unsigned char { False, True, Unknown };
 // What is remembered about a macro's value between evaluations.
 enum class Memo : unsigned char {
     None,
-    Value,  // its expansion is one operand: use the value in place of the tokens
-    Tokens, // anything else: expand its tokens again where it is used
+    Value,     // its expansion is one operand: use the value in place of the tokens
+    Tokens,    // anything else: expand its tokens again where it is used
     TooLarge,  // its expansion alone is over the budget: so is any that holds it
 };
 
-struct Macro {
-    std::string_view name;
-    bool defined = false;
-    bool functionLike = false;
-    uint32_t bodyBegin = 0, bodyEnd = 0;  // range in the token arena
-    uint64_t seq = 0;                     // file order of the definition
-    Memo memo = Memo::None;
-    Value value;
-    uint64_t memoVersion = 0, memoRedefinitions = 0;
+// A name of the file: a macro, an enum constant, or both (the macro then
+// hides the constant except inside its own expansion).
+struct Symbol {
+    const char* name = nullptr;
+    uint32_t nameLength = 0;
+    uint32_t hash = 0;
+    uint32_t bodyBegin = 0, bodyEnd = 0;  // the macro's replacement text, as offsets
+    uint32_t seq = 0, enumSeq = 0;        // positions in the order of definitions
+    uint32_t memoVersion = 0, memoRedefinitions = 0;
     int32_t frameJob = -1;  // the innermost job expanding this macro now
+    Memo memo = Memo::None;
+    IntType valueType = IntType::Int, enumType = IntType::Int;
+    bool defined = false;    // as a macro, now
+    bool mentioned = false;  // by #define or #undef, so that #ifdef can tell
+    bool functionLike = false;
     bool jobActive = false;
-};
+    bool isEnum = false;
+    bool enumKnown = false;  // the constant's value could be computed
+    uint64_t valueBits = 0, enumBits = 0;
 
-struct EnumConstant {
-    std::optional<Value> value;
-    uint64_t seq = 0;
+    std::string_view Name() const { return {name, nameLength}; }
 };
 
 struct Frame {
-    uint32_t pos, end;
+    const char* pos;
+    const char* end;
     int32_t macro;  // -1: the expression being evaluated
     int32_t savedFrameJob;
 };
@@ -57,7 +65,7 @@ struct Frame {
 // expression asked for. A macro met inside gets a job of its own above this
 // one, so no call recursion follows the depth of the input.
 struct Job {
-    int32_t macro;
+    int32_t macro = -1;
     std::vector<Frame> frames;
     std::vector<ExprToken> out;
     bool failed = false;
@@ -70,6 +78,23 @@ struct Conditional {
     bool done;  // an earlier branch was surely taken
 };
 
+// FNV-1a, with a final mix so that the low bits used for the slot depend
+// on every byte (names often differ only in their last digits).
+uint32_t HashName(std::string_view name)
+{
+    uint32_t h = 2166136261u;
+    for (const char c : name) {
+        h ^= static_cast<unsigned char>(c);
+        h *= 16777619u;
+    }
+    h ^= h >> 16;
+    h *= 0x85EBCA6Bu;
+    h ^= h >> 13;
+    h *= 0xC2B2AE35u;
+    return h ^ (h >> 16);
+}
+
+// An enumerator has type int when its value fits.
 Value Typed(int64_t v)
 {
     if (v >= INT32_MIN && v <= INT32_MAX)
@@ -116,163 +141,198 @@ bool IsOneOperand(const std::vector<ExprToken>& out)
     return false;
 }
 
+std::optional<Value> LiteralValue(const Token& tok)
+{
+    return tok.kind == TokenKind::Number ? ParseIntegerLiteral(tok.text) : ParseCharacterConstant(tok.text);
+}
+
 class Reader {
 public:
-    explicit Reader(std::string text)
-        : m_text(std::move(text)), m_fileBudget(kTokensPerFileBase + kTokensPerFileByte * m_text.size())
-    {
-    }
-    std::vector<MacroName> Run();
+    explicit Reader(std::string text) : m_text(std::move(text)) {}
+    void Run(const std::function<void(std::string_view, uint32_t)>& onName);
 
 private:
-    void Line(std::string_view line);
-    void Directive(const std::vector<Token>& toks);
-    void Define(const std::vector<Token>& toks);
-    void Undef(std::string_view name);
-    Tri Condition(const std::vector<Token>& toks, size_t from);
+    void Line(const char* begin, const char* end);
+    void Directive(const char* pos, const char* end);
+    void Define(const char* pos, const char* end);
+    Tri Condition(const char* begin, const char* end);
     Tri Defined(std::string_view name) const;
+    Tri DefinedDirective(std::string_view directive, const char* pos, const char* end) const;
     void EnumToken(const Token& tok);
     void EndEnumMember();
     bool Active() const { return m_conds.empty() || m_conds.back().active; }
 
-    int32_t FindMacro(std::string_view name) const;
-    int32_t AddMacro(std::string_view name);
-    const EnumConstant* FindEnum(std::string_view name) const;
-    uint32_t ToArena(const std::vector<Token>& toks, size_t from);
-    std::optional<Value> EvaluateRange(uint32_t begin, uint32_t end);
+    int32_t Find(std::string_view name) const;
+    int32_t Add(std::string_view name);
+    bool IsObjectMacro(int32_t symbol) const;
+    uint32_t Offset(const char* p) const { return static_cast<uint32_t>(p - m_text.data()); }
+
+    std::optional<Value> EvaluateRange(const char* begin, const char* end);
     std::optional<Value> EvaluateMacro(int32_t macro);
-    std::optional<Value> RunJobs(std::vector<Job>& jobs);
-    bool Step(std::vector<Job>& jobs);
+    std::optional<Value> RunJobs();
+    Job& PushJob(int32_t macro);
+    bool Step();
     void PushFrame(Job& job, int32_t jobIndex, int32_t macro);
     void PopFrame(Job& job);
     bool Spend();
 
     std::string m_text;
-    std::vector<Token> m_arena;
-    std::vector<Macro> m_macros;
-    std::unordered_map<std::string_view, int32_t> m_macroIndex;
-    std::unordered_map<std::string_view, EnumConstant> m_enums;
+    std::vector<Symbol> m_symbols;
+    std::vector<uint32_t> m_slots;  // open addressing: symbol index + 1, 0 for empty
+    // Every definition in file order: the symbol, and whether it was as an
+    // enum constant. A definition's seq is its position here.
+    std::vector<std::pair<int32_t, bool>> m_definitions;
     std::vector<Conditional> m_conds;
-    uint64_t m_seq = 0;
-    uint64_t m_version = 0;        // any change to the names
-    uint64_t m_redefinitions = 0;  // a change to a name that had a meaning
+    // The job stack, kept with its buffers between evaluations; the first
+    // m_jobCount are in use.
+    std::vector<Job> m_jobs;
+    size_t m_jobCount = 0;
+    Evaluator m_evaluator;
+    uint32_t m_version = 0;        // any change to the names
+    uint32_t m_redefinitions = 0;  // a change to a name that had a meaning
     uint64_t m_evaluationTokens = 0;
     uint64_t m_fileTokens = 0;
-    uint64_t m_fileBudget;
+    uint64_t m_fileBudget = 0;
 
     enum class EnumState : unsigned char { Idle, AfterEnum, BaseType, ExpectName, AfterName, Initializer };
     EnumState m_enumState = EnumState::Idle;
     std::string_view m_memberName;
-    std::vector<Token> m_initializer;
+    const char* m_initBegin = nullptr;  // the member's value, as text
+    const char* m_initEnd = nullptr;
     size_t m_initDepth = 0;
     bool m_memberBroken = false;
     std::optional<Value> m_nextEnumValue;
-    std::vector<Token> m_lineTokens;
 };
 
-int32_t Reader::FindMacro(std::string_view name) const
+int32_t Reader::Find(std::string_view name) const
 {
-    const auto it = m_macroIndex.find(name);
-    return it == m_macroIndex.end() ? -1 : it->second;
-}
-
-int32_t Reader::AddMacro(std::string_view name)
-{
-    const auto [it, added] = m_macroIndex.emplace(name, static_cast<int32_t>(m_macros.size()));
-    if (added) {
-        m_macros.emplace_back();
-        m_macros.back().name = name;
+    const uint32_t h = HashName(name);
+    const size_t mask = m_slots.size() - 1;
+    for (size_t i = h & mask; m_slots[i]; i = (i + 1) & mask) {
+        const Symbol& s = m_symbols[m_slots[i] - 1];
+        if (s.hash == h && s.Name() == name)
+            return static_cast<int32_t>(m_slots[i] - 1);
     }
-    return it->second;
+    return -1;
 }
 
-const EnumConstant* Reader::FindEnum(std::string_view name) const
+int32_t Reader::Add(std::string_view name)
 {
-    const auto it = m_enums.find(name);
-    return it == m_enums.end() ? nullptr : &it->second;
+    if ((m_symbols.size() + 1) * 2 > m_slots.size()) {
+        std::vector<uint32_t> slots(m_slots.size() * 2, 0);
+        const size_t mask = slots.size() - 1;
+        for (size_t k = 0; k < m_symbols.size(); ++k) {
+            size_t i = m_symbols[k].hash & mask;
+            while (slots[i])
+                i = (i + 1) & mask;
+            slots[i] = static_cast<uint32_t>(k + 1);
+        }
+        m_slots.swap(slots);
+    }
+    const uint32_t h = HashName(name);
+    const size_t mask = m_slots.size() - 1;
+    size_t i = h & mask;
+    for (; m_slots[i]; i = (i + 1) & mask) {
+        const Symbol& s = m_symbols[m_slots[i] - 1];
+        if (s.hash == h && s.Name() == name)
+            return static_cast<int32_t>(m_slots[i] - 1);
+    }
+    m_symbols.emplace_back();
+    Symbol& s = m_symbols.back();
+    s.name = name.data();
+    s.nameLength = static_cast<uint32_t>(name.size());
+    s.hash = h;
+    m_slots[i] = static_cast<uint32_t>(m_symbols.size());
+    return static_cast<int32_t>(m_symbols.size() - 1);
 }
 
-uint32_t Reader::ToArena(const std::vector<Token>& toks, size_t from)
+bool Reader::IsObjectMacro(int32_t symbol) const
 {
-    const uint32_t begin = static_cast<uint32_t>(m_arena.size());
-    m_arena.insert(m_arena.end(), toks.begin() + static_cast<std::ptrdiff_t>(from), toks.end());
-    return begin;
+    const Symbol& m = m_symbols[static_cast<size_t>(symbol)];
+    return m.defined && !m.functionLike;
 }
 
-std::vector<MacroName> Reader::Run()
+void Reader::Run(const std::function<void(std::string_view, uint32_t)>& onName)
 {
-    const std::string_view text = m_text;
-    size_t pos = 0;
-    while (pos < text.size()) {
-        size_t end = text.find('\n', pos);
-        if (end == std::string_view::npos)
-            end = text.size();
-        Line(text.substr(pos, end - pos));
-        pos = end + 1;
+    SpliceAndStripComments(m_text);
+    m_fileBudget = kTokensPerFileBase + kTokensPerFileByte * m_text.size();
+    // Room for a name every 32 bytes, slots for twice that: a typical
+    // header never grows either.
+    m_symbols.reserve(m_text.size() / 32);
+    m_definitions.reserve(m_text.size() / 32);
+    size_t slots = 1024;
+    while (slots < m_text.size() / 16)
+        slots *= 2;
+    m_slots.assign(slots, 0);
+
+    const char* pos = m_text.data();
+    const char* const end = pos + m_text.size();
+    while (pos < end) {
+        const char* lineEnd = static_cast<const char*>(std::memchr(pos, '\n', static_cast<size_t>(end - pos)));
+        if (!lineEnd)
+            lineEnd = end;
+        Line(pos, lineEnd);
+        pos = lineEnd + 1;
     }
 
-    struct Entry {
-        uint64_t seq;
-        std::string_view name;
-        uint32_t id;
-    };
-    std::vector<Entry> entries;
-    for (size_t i = 0; i < m_macros.size(); ++i) {
-        const Macro& m = m_macros[i];
-        if (!m.defined || m.functionLike)
-            continue;
-        m_evaluationTokens = 0;
-        if (const std::optional<Value> v = EvaluateMacro(static_cast<int32_t>(i)))
+    // A name stands for the definition that holds at the end; an
+    // object-like macro hides an enum constant of the same name.
+    for (size_t seq = 0; seq < m_definitions.size(); ++seq) {
+        const auto [symbol, asEnum] = m_definitions[seq];
+        const Symbol& m = m_symbols[static_cast<size_t>(symbol)];
+        std::optional<Value> v;
+        if (asEnum && m.enumSeq == seq && m.enumKnown && !IsObjectMacro(symbol)) {
+            v = Value::Of(m.enumType, m.enumBits);
+        } else if (!asEnum && m.seq == seq && IsObjectMacro(symbol)) {
+            m_evaluationTokens = 0;
+            v = EvaluateMacro(symbol);
+        }
+        if (v)
             if (const std::optional<uint32_t> id = v->ToId())
-                entries.push_back({m.seq, m.name, *id});
+                onName(m.Name(), *id);
     }
-    for (const auto& [name, constant] : m_enums) {
-        const int32_t mi = FindMacro(name);
-        if (mi >= 0 && m_macros[static_cast<size_t>(mi)].defined && !m_macros[static_cast<size_t>(mi)].functionLike)
-            continue;  // the macro of the same name is what the name means
-        if (constant.value)
-            if (const std::optional<uint32_t> id = constant.value->ToId())
-                entries.push_back({constant.seq, name, *id});
-    }
-    std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) { return a.seq < b.seq; });
-    std::vector<MacroName> names;
-    names.reserve(entries.size());
-    for (const Entry& e : entries)
-        names.push_back({std::string(e.name), e.id});
-    return names;
 }
 
-void Reader::Line(std::string_view line)
+void Reader::Line(const char* begin, const char* end)
 {
-    const size_t first = line.find_first_not_of(" \t\v\f\r");
-    const bool directive = first != std::string_view::npos && line[first] == '#';
-    if (!directive && (!Active() || (m_enumState == EnumState::Idle && line.find("enum") == std::string_view::npos)))
-        return;
-    m_lineTokens.clear();
-    Tokenize(line, m_lineTokens);
-    if (directive) {
-        Directive(m_lineTokens);
+    const char* p = begin;
+    while (p < end && (*p == ' ' || *p == '\t' || *p == '\v' || *p == '\f'))
+        ++p;
+    if (p < end && *p == '#') {
+        Directive(p + 1, end);
         return;
     }
-    for (const Token& tok : m_lineTokens)
+    if (!Active() ||
+        (m_enumState == EnumState::Idle &&
+         std::string_view(p, static_cast<size_t>(end - p)).find("enum") == std::string_view::npos))
+        return;
+    Token tok;
+    while (NextToken(p, end, tok))
         EnumToken(tok);
 }
 
-void Reader::Directive(const std::vector<Token>& toks)
+Tri Reader::DefinedDirective(std::string_view directive, const char* pos, const char* end) const
 {
-    if (toks.size() < 2 || toks[1].kind != TokenKind::Identifier)
+    Token name;
+    if (!NextToken(pos, end, name) || name.kind != TokenKind::Identifier)
+        return Tri::Unknown;
+    const Tri d = Defined(name.text);
+    if (d == Tri::Unknown || directive.substr(directive.size() - 4) != "ndef")
+        return d;
+    return d == Tri::True ? Tri::False : Tri::True;
+}
+
+void Reader::Directive(const char* pos, const char* end)
+{
+    Token tok;
+    if (!NextToken(pos, end, tok) || tok.kind != TokenKind::Identifier)
         return;  // "#" alone, line markers, stray bytes
-    const std::string_view d = toks[1].text;
+    const std::string_view d = tok.text;
     const bool active = Active();
     if (d == "if" || d == "ifdef" || d == "ifndef") {
         Tri c = Tri::False;
-        if (active && d == "if") {
-            c = Condition(toks, 2);
-        } else if (active) {
-            c = toks.size() > 2 && toks[2].kind == TokenKind::Identifier ? Defined(toks[2].text) : Tri::Unknown;
-            if (d == "ifndef" && c != Tri::Unknown)
-                c = c == Tri::True ? Tri::False : Tri::True;
-        }
+        if (active)
+            c = d == "if" ? Condition(pos, end) : DefinedDirective(d, pos, end);
         m_conds.push_back({active, active && c != Tri::False, c == Tri::True});
         return;
     }
@@ -285,14 +345,8 @@ void Reader::Directive(const std::vector<Token>& toks)
             top.done = true;
             return;
         }
-        Tri c = Tri::True;
-        if (d == "elif") {
-            c = Condition(toks, 2);
-        } else if (d != "else") {
-            c = toks.size() > 2 && toks[2].kind == TokenKind::Identifier ? Defined(toks[2].text) : Tri::Unknown;
-            if (d == "elifndef" && c != Tri::Unknown)
-                c = c == Tri::True ? Tri::False : Tri::True;
-        }
+        const Tri c = d == "else" ? Tri::True : d == "elif" ? Condition(pos, end) : DefinedDirective(d, pos, end);
+        // Condition() may not touch m_conds, so top is still valid.
         top.active = c != Tri::False;
         top.done = c == Tri::True;
         return;
@@ -302,49 +356,51 @@ void Reader::Directive(const std::vector<Token>& toks)
             m_conds.pop_back();
         return;
     }
-    if (!active || toks.size() < 3 || toks[2].kind != TokenKind::Identifier)
+    if (!active)
         return;
-    if (d == "define")
-        Define(toks);
-    else if (d == "undef")
-        Undef(toks[2].text);
+    if (d == "define") {
+        Define(pos, end);
+    } else if (d == "undef") {
+        if (!NextToken(pos, end, tok) || tok.kind != TokenKind::Identifier)
+            return;
+        Symbol& m = m_symbols[static_cast<size_t>(Add(tok.text))];
+        if (m.defined)
+            ++m_redefinitions;
+        ++m_version;
+        m.defined = false;
+        m.mentioned = true;
+        m.memo = Memo::None;
+    }
 }
 
-void Reader::Define(const std::vector<Token>& toks)
+void Reader::Define(const char* pos, const char* end)
 {
-    const std::string_view name = toks[2].text;
-    const int32_t mi = AddMacro(name);
-    Macro& m = m_macros[static_cast<size_t>(mi)];
+    Token name;
+    if (!NextToken(pos, end, name) || name.kind != TokenKind::Identifier)
+        return;
+    const int32_t mi = Add(name.text);
+    Symbol& m = m_symbols[static_cast<size_t>(mi)];
     // Remembered values may have used the name as an enum constant or as a
     // type in a cast.
-    if (m.defined || FindEnum(name) || IsTypeWord(name))
+    if (m.defined || m.isEnum || IsTypeWord(name.text))
         ++m_redefinitions;
     ++m_version;
-    // Function-like only when "(" touches the name.
-    m.functionLike = toks.size() > 3 && toks[3].Is("(") && toks[3].text.data() == name.data() + name.size();
+    m.functionLike = pos < end && *pos == '(';  // only when "(" touches the name
     m.defined = true;
-    m.bodyBegin = ToArena(toks, 3);
-    m.bodyEnd = static_cast<uint32_t>(m_arena.size());
-    m.seq = m_seq++;
-    m.memo = Memo::None;
-}
-
-void Reader::Undef(std::string_view name)
-{
-    Macro& m = m_macros[static_cast<size_t>(AddMacro(name))];
-    if (m.defined)
-        ++m_redefinitions;
-    ++m_version;
-    m.defined = false;
+    m.mentioned = true;
+    m.bodyBegin = Offset(pos);
+    m.bodyEnd = Offset(end);
+    m.seq = static_cast<uint32_t>(m_definitions.size());
+    m_definitions.emplace_back(mi, false);
     m.memo = Memo::None;
 }
 
 Tri Reader::Defined(std::string_view name) const
 {
-    const int32_t mi = FindMacro(name);
-    if (mi < 0)
+    const int32_t mi = Find(name);
+    if (mi < 0 || !m_symbols[static_cast<size_t>(mi)].mentioned)
         return Tri::Unknown;  // the including program may define it
-    return m_macros[static_cast<size_t>(mi)].defined ? Tri::True : Tri::False;
+    return m_symbols[static_cast<size_t>(mi)].defined ? Tri::True : Tri::False;
 }
 
 bool Reader::Spend()
@@ -356,17 +412,16 @@ bool Reader::Spend()
 
 // An #if condition: macros are expanded as tokens, and any name the file
 // does not define makes the answer unknown.
-Tri Reader::Condition(const std::vector<Token>& toks, size_t from)
+Tri Reader::Condition(const char* begin, const char* end)
 {
     m_evaluationTokens = 0;
-    const uint32_t begin = ToArena(toks, from);
     Job job;
-    job.macro = -1;
-    job.frames.push_back({begin, static_cast<uint32_t>(m_arena.size()), -1, -1});
+    job.frames.push_back({begin, end, -1, -1});
     bool known = true;
     while (known && !job.frames.empty()) {
         Frame& f = job.frames.back();
-        if (f.pos == f.end) {
+        Token tok;
+        if (!NextToken(f.pos, f.end, tok)) {
             PopFrame(job);
             continue;
         }
@@ -374,12 +429,10 @@ Tri Reader::Condition(const std::vector<Token>& toks, size_t from)
             known = false;
             break;
         }
-        const Token tok = m_arena[f.pos++];
         switch (tok.kind) {
         case TokenKind::Number:
         case TokenKind::Character: {
-            const std::optional<Value> v =
-                tok.kind == TokenKind::Number ? ParseIntegerLiteral(tok.text) : ParseCharacterConstant(tok.text);
+            const std::optional<Value> v = LiteralValue(tok);
             known = v.has_value();
             if (v)
                 job.out.push_back({ExprToken::Kind::Value, *v, {}});
@@ -390,25 +443,26 @@ Tri Reader::Condition(const std::vector<Token>& toks, size_t from)
             break;
         case TokenKind::Identifier: {
             if (tok.text == "defined") {
-                const bool paren = f.pos < f.end && m_arena[f.pos].Is("(");
-                const uint32_t at = f.pos + (paren ? 1 : 0);
-                known = at < f.end && m_arena[at].kind == TokenKind::Identifier &&
-                    (!paren || (at + 1 < f.end && m_arena[at + 1].Is(")")));
-                const Tri d = known ? Defined(m_arena[at].text) : Tri::Unknown;
+                Token name, paren;
+                const char* p = f.pos;
+                const bool parens = NextToken(p, f.end, name) && name.Is("(");
+                if (parens)
+                    known = NextToken(p, f.end, name) && NextToken(p, f.end, paren) && paren.Is(")");
+                known = known && name.kind == TokenKind::Identifier;
+                const Tri d = known ? Defined(name.text) : Tri::Unknown;
                 known = d != Tri::Unknown;
                 job.out.push_back({ExprToken::Kind::Value, Value::Of(IntType::LongLong, d == Tri::True), {}});
-                f.pos = at + (paren ? 2 : 1);
+                f.pos = p;
                 break;
             }
-            const int32_t mi = FindMacro(tok.text);
-            if (mi < 0 || m_macros[static_cast<size_t>(mi)].functionLike ||
-                m_macros[static_cast<size_t>(mi)].frameJob == kConditionJob) {
+            const int32_t mi = Find(tok.text);
+            const Symbol* m = mi >= 0 ? &m_symbols[static_cast<size_t>(mi)] : nullptr;
+            if (!m || !m->mentioned || m->functionLike || m->frameJob == kConditionJob)
                 known = false;
-            } else if (!m_macros[static_cast<size_t>(mi)].defined) {
+            else if (!m->defined)
                 job.out.push_back({ExprToken::Kind::Value, Value::Of(IntType::LongLong, 0), {}});
-            } else {
+            else
                 PushFrame(job, kConditionJob, mi);
-            }
             break;
         }
         default:
@@ -418,15 +472,15 @@ Tri Reader::Condition(const std::vector<Token>& toks, size_t from)
     }
     while (!job.frames.empty())
         PopFrame(job);
-    m_arena.resize(begin);
-    const std::optional<Value> v = known ? Evaluate(job.out, EvalMode::Condition) : std::nullopt;
+    const std::optional<Value> v = known ? m_evaluator.Evaluate(job.out, EvalMode::Condition) : std::nullopt;
     return v ? (v->IsZero() ? Tri::False : Tri::True) : Tri::Unknown;
 }
 
 void Reader::PushFrame(Job& job, int32_t jobIndex, int32_t macro)
 {
-    Macro& m = m_macros[static_cast<size_t>(macro)];
-    job.frames.push_back({m.bodyBegin, m.bodyEnd, macro, m.frameJob});
+    Symbol& m = m_symbols[static_cast<size_t>(macro)];
+    const char* text = m_text.data();
+    job.frames.push_back({text + m.bodyBegin, text + m.bodyEnd, macro, m.frameJob});
     m.frameJob = jobIndex;
 }
 
@@ -434,20 +488,39 @@ void Reader::PopFrame(Job& job)
 {
     const Frame& f = job.frames.back();
     if (f.macro >= 0)
-        m_macros[static_cast<size_t>(f.macro)].frameJob = f.savedFrameJob;
+        m_symbols[static_cast<size_t>(f.macro)].frameJob = f.savedFrameJob;
     job.frames.pop_back();
+}
+
+Job& Reader::PushJob(int32_t macro)
+{
+    if (m_jobCount == m_jobs.size())
+        m_jobs.emplace_back();
+    Job& job = m_jobs[m_jobCount++];
+    job.macro = macro;
+    job.frames.clear();
+    job.out.clear();
+    job.failed = false;
+    job.hitHidden = false;
+    if (macro >= 0) {
+        m_symbols[static_cast<size_t>(macro)].jobActive = true;
+        PushFrame(job, static_cast<int32_t>(m_jobCount - 1), macro);
+    }
+    return job;
 }
 
 // Advances the top job by one token. Returns false when the top job has
 // nothing left and must be finished.
-bool Reader::Step(std::vector<Job>& jobs)
+bool Reader::Step()
 {
-    const int32_t ji = static_cast<int32_t>(jobs.size()) - 1;
-    Job& job = jobs.back();
+    const int32_t ji = static_cast<int32_t>(m_jobCount) - 1;
+    Job& job = m_jobs[m_jobCount - 1];
     if (job.failed || job.frames.empty())
         return false;
     Frame& f = job.frames.back();
-    if (f.pos == f.end) {
+    const char* next = f.pos;
+    Token tok;
+    if (!NextToken(next, f.end, tok)) {
         PopFrame(job);
         return true;
     }
@@ -455,23 +528,19 @@ bool Reader::Step(std::vector<Job>& jobs)
         job.failed = true;
         return false;
     }
-    const Token& tok = m_arena[f.pos];
     switch (tok.kind) {
     case TokenKind::Number:
-    case TokenKind::Character: {
-        const std::optional<Value> v =
-            tok.kind == TokenKind::Number ? ParseIntegerLiteral(tok.text) : ParseCharacterConstant(tok.text);
-        if (!v) {
-            job.failed = true;
-            return false;
+    case TokenKind::Character:
+        if (const std::optional<Value> v = LiteralValue(tok)) {
+            job.out.push_back({ExprToken::Kind::Value, *v, {}});
+            f.pos = next;
+            return true;
         }
-        job.out.push_back({ExprToken::Kind::Value, *v, {}});
-        ++f.pos;
-        return true;
-    }
+        job.failed = true;
+        return false;
     case TokenKind::Punctuator:
         job.out.push_back({ExprToken::Kind::Punct, {}, tok.text});
-        ++f.pos;
+        f.pos = next;
         return true;
     case TokenKind::Identifier:
         break;
@@ -480,43 +549,40 @@ bool Reader::Step(std::vector<Job>& jobs)
         return false;
     }
 
-    const int32_t mi = FindMacro(tok.text);
-    if (mi >= 0 && m_macros[static_cast<size_t>(mi)].defined) {
-        Macro& m = m_macros[static_cast<size_t>(mi)];
-        if (m.functionLike) {
+    const int32_t mi = Find(tok.text);
+    Symbol* m = mi >= 0 ? &m_symbols[static_cast<size_t>(mi)] : nullptr;
+    if (m && m->defined) {
+        if (m->functionLike) {
             job.failed = true;
             return false;
         }
-        if (m.frameJob != ji) {
-            if (m.memo == Memo::TooLarge && m.memoVersion == m_version) {
+        if (m->frameJob != ji) {
+            if (m->memo == Memo::TooLarge && m->memoVersion == m_version) {
                 job.failed = true;
                 return false;
             }
-            if (m.memo == Memo::Value && m.memoRedefinitions == m_redefinitions) {
-                job.out.push_back({ExprToken::Kind::Value, m.value, {}});
-                ++f.pos;
-            } else if ((m.memo == Memo::Tokens && m.memoVersion == m_version) || m.jobActive) {
-                ++f.pos;
+            if (m->memo == Memo::Value && m->memoRedefinitions == m_redefinitions) {
+                job.out.push_back({ExprToken::Kind::Value, Value::Of(m->valueType, m->valueBits), {}});
+                f.pos = next;
+            } else if ((m->memo == Memo::Tokens && m->memoVersion == m_version) || m->jobActive) {
+                f.pos = next;
                 PushFrame(job, ji, mi);
             } else {
                 // Work out the macro on its own first; this token is read
                 // again once its job is done.
-                m.jobActive = true;
-                jobs.emplace_back();
-                jobs.back().macro = mi;
-                PushFrame(jobs.back(), ji + 1, mi);
+                PushJob(mi);
             }
             return true;
         }
         job.hitHidden = true;  // not expanded again: an ordinary identifier
     }
-    ++f.pos;
-    if (const EnumConstant* e = FindEnum(tok.text)) {
-        if (!e->value) {
+    f.pos = next;
+    if (m && m->isEnum) {
+        if (!m->enumKnown) {
             job.failed = true;
             return false;
         }
-        job.out.push_back({ExprToken::Kind::Value, *e->value, {}});
+        job.out.push_back({ExprToken::Kind::Value, Value::Of(m->enumType, m->enumBits), {}});
         return true;
     }
     if (IsTypeWord(tok.text)) {
@@ -527,24 +593,24 @@ bool Reader::Step(std::vector<Job>& jobs)
     return false;
 }
 
-std::optional<Value> Reader::RunJobs(std::vector<Job>& jobs)
+std::optional<Value> Reader::RunJobs()
 {
     for (;;) {
-        if (Step(jobs))
+        if (Step())
             continue;
-        Job& job = jobs.back();
+        Job& job = m_jobs[m_jobCount - 1];
         while (!job.frames.empty())
             PopFrame(job);
-        const bool outOfBudget =
-            m_evaluationTokens > kTokensPerEvaluation || m_fileTokens > m_fileBudget;
-        const std::optional<Value> v = job.failed ? std::nullopt : Evaluate(job.out, EvalMode::Constant);
+        const bool outOfBudget = m_evaluationTokens > kTokensPerEvaluation || m_fileTokens > m_fileBudget;
+        const std::optional<Value> v = job.failed ? std::nullopt : m_evaluator.Evaluate(job.out, EvalMode::Constant);
         if (job.macro >= 0) {
-            Macro& m = m_macros[static_cast<size_t>(job.macro)];
+            Symbol& m = m_symbols[static_cast<size_t>(job.macro)];
             m.jobActive = false;
             if (v && !job.hitHidden && IsOneOperand(job.out)) {
                 m.memo = Memo::Value;
-                m.value = *v;
-            } else if (outOfBudget && jobs.size() == 1 && m_evaluationTokens > kTokensPerEvaluation) {
+                m.valueType = v->type;
+                m.valueBits = v->bits;
+            } else if (m_jobCount == 1 && m_evaluationTokens > kTokensPerEvaluation) {
                 m.memo = Memo::TooLarge;  // measured from an empty budget: its own size
             } else {
                 m.memo = Memo::Tokens;
@@ -552,34 +618,27 @@ std::optional<Value> Reader::RunJobs(std::vector<Job>& jobs)
             m.memoVersion = m_version;
             m.memoRedefinitions = m_redefinitions;
         }
-        jobs.pop_back();
-        if (jobs.empty())
+        if (--m_jobCount == 0)
             return v;
-        if (outOfBudget) {
-            jobs.back().failed = true;
-        }
+        if (outOfBudget)
+            m_jobs[m_jobCount - 1].failed = true;
     }
 }
 
-std::optional<Value> Reader::EvaluateRange(uint32_t begin, uint32_t end)
+std::optional<Value> Reader::EvaluateRange(const char* begin, const char* end)
 {
     m_evaluationTokens = 0;
-    std::vector<Job> jobs(1);
-    jobs[0].macro = -1;
-    jobs[0].frames.push_back({begin, end, -1, -1});
-    return RunJobs(jobs);
+    PushJob(-1).frames.push_back({begin, end, -1, -1});
+    return RunJobs();
 }
 
 std::optional<Value> Reader::EvaluateMacro(int32_t macro)
 {
-    Macro& m = m_macros[static_cast<size_t>(macro)];
+    const Symbol& m = m_symbols[static_cast<size_t>(macro)];
     if (m.memo == Memo::Value && m.memoRedefinitions == m_redefinitions)
-        return m.value;
-    std::vector<Job> jobs(1);
-    jobs[0].macro = macro;
-    m.jobActive = true;
-    PushFrame(jobs[0], 0, macro);
-    return RunJobs(jobs);
+        return Value::Of(m.valueType, m.valueBits);
+    PushJob(macro);
+    return RunJobs();
 }
 
 // Enum declarations are found in the token stream of ordinary code:
@@ -592,20 +651,14 @@ void Reader::EnumToken(const Token& tok)
             m_enumState = EnumState::AfterEnum;
         return;
     case EnumState::AfterEnum:
-        if (tok.Is("{")) {
-            m_enumState = EnumState::ExpectName;
-            m_nextEnumValue = Value::Of(IntType::Int, 0);
-        } else if (tok.Is(":")) {
-            m_enumState = EnumState::BaseType;
-        } else if (tok.kind != TokenKind::Identifier) {
-            m_enumState = EnumState::Idle;
-        }
-        return;
     case EnumState::BaseType:
         if (tok.Is("{")) {
             m_enumState = EnumState::ExpectName;
             m_nextEnumValue = Value::Of(IntType::Int, 0);
-        } else if (tok.Is(";") || tok.Is("}")) {
+        } else if (m_enumState == EnumState::AfterEnum && tok.Is(":")) {
+            m_enumState = EnumState::BaseType;
+        } else if (m_enumState == EnumState::AfterEnum ? tok.kind != TokenKind::Identifier
+                                                       : tok.Is(";") || tok.Is("}")) {
             m_enumState = EnumState::Idle;
         }
         return;
@@ -615,7 +668,7 @@ void Reader::EnumToken(const Token& tok)
         } else if (tok.kind == TokenKind::Identifier) {
             m_memberName = tok.text;
             m_memberBroken = false;
-            m_initializer.clear();
+            m_initBegin = m_initEnd = nullptr;
             m_initDepth = 0;
             m_enumState = EnumState::AfterName;
         }
@@ -643,49 +696,52 @@ void Reader::EnumToken(const Token& tok)
             ++m_initDepth;
         else if ((tok.Is(")") || tok.Is("]") || tok.Is("}")) && m_initDepth > 0)
             --m_initDepth;
-        m_initializer.push_back(tok);
+        if (!m_initBegin)
+            m_initBegin = tok.text.data();
+        m_initEnd = tok.text.data() + tok.text.size();
         return;
     }
 }
 
 void Reader::EndEnumMember()
 {
+    // A value written over several lines is read as the text between its
+    // first and last token; a directive line in between makes it fail.
     std::optional<Value> v;
-    if (!m_memberBroken && m_initializer.empty()) {
-        v = m_nextEnumValue;
-    } else if (!m_memberBroken) {
-        const uint32_t begin = ToArena(m_initializer, 0);
-        v = EvaluateRange(begin, static_cast<uint32_t>(m_arena.size()));
-        m_arena.resize(begin);
-    }
+    if (!m_memberBroken)
+        v = m_initBegin ? EvaluateRange(m_initBegin, m_initEnd) : m_nextEnumValue;
     m_nextEnumValue.reset();
+    if (v && !v->IsSigned() && v->bits > static_cast<uint64_t>(INT64_MAX))
+        v.reset();
     if (v) {
-        // An enumerator has type int when its value fits.
-        int64_t s = static_cast<int64_t>(v->bits);
-        if (!v->IsSigned() && v->bits > static_cast<uint64_t>(INT64_MAX)) {
-            v.reset();
-        } else {
-            v = Typed(s);
-            if (s < INT64_MAX)
-                m_nextEnumValue = Typed(s + 1);
-        }
+        const int64_t s = static_cast<int64_t>(v->bits);
+        v = Typed(s);
+        if (s < INT64_MAX)
+            m_nextEnumValue = Typed(s + 1);
     }
-    auto [it, added] = m_enums.try_emplace(m_memberName);
-    const int32_t mi = FindMacro(m_memberName);
-    if (!added || (mi >= 0 && m_macros[static_cast<size_t>(mi)].defined))
+    const int32_t mi = Add(m_memberName);
+    Symbol& m = m_symbols[static_cast<size_t>(mi)];
+    if (m.isEnum || m.defined)
         ++m_redefinitions;
     ++m_version;
-    it->second = {v, m_seq++};
+    m.isEnum = true;
+    m.enumKnown = v.has_value();
+    if (v) {
+        m.enumType = v->type;
+        m.enumBits = v->bits;
+    }
+    m.enumSeq = static_cast<uint32_t>(m_definitions.size());
+    m_definitions.emplace_back(mi, true);
 }
 
 }  // namespace
 
-std::optional<std::vector<MacroName>> ReadHeader(std::string_view text)
+bool ReadHeader(std::string text, const std::function<void(std::string_view name, uint32_t id)>& onName)
 {
-    if (text.find('\0') != std::string_view::npos)
-        return std::nullopt;
-    Reader reader(SpliceAndStripComments(text));
-    return reader.Run();
+    if (text.find('\0') != std::string::npos)
+        return false;
+    Reader(std::move(text)).Run(onName);
+    return true;
 }
 
 }  // namespace macro

@@ -4,21 +4,17 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
+#include <functional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace macro {
 
-struct MacroName {
-    std::string name;
-    uint32_t id = 0;
-};
-
-// The names the header text defines as integers at its end, in the order
-// of the definitions that hold there. Nothing when the text is not a C
-// header at all (it holds a NUL byte: a binary or UTF-16 file).
-std::optional<std::vector<MacroName>> ReadHeader(std::string_view text);
+// Calls onName for each name that the header text defines as an integer
+// at its end, in the order of the definitions that hold there; each name
+// comes once. The text is taken over and rewritten while it is read. False,
+// with no call, when the text is not a C header at all: it holds a NUL
+// byte (a binary or UTF-16 file).
+bool ReadHeader(std::string text, const std::function<void(std::string_view name, uint32_t id)>& onName);
 
 }  // namespace macro

@@ -1,20 +1,17 @@
-// The text layer of the C-header reader: turns the file's bytes into logical
-// lines the way a C compiler's first phases do, and splits a line into
-// preprocessing tokens.
+// The text layer of the C-header reader: the first phases of a C compiler
+// (line splicing, comments) and a lexer for preprocessing tokens.
 #pragma once
 
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace macro {
 
-// The file's text with every backslash-newline removed and every comment
-// replaced by one space, as a compiler sees it before directives are read.
-// A UTF-8 byte order mark at the start is dropped. Line ends stay "\n" (a
-// "\r" before them is dropped too), so that one line of the result is one
-// logical line.
-std::string SpliceAndStripComments(std::string_view text);
+// Rewrites text in place as a compiler sees it before directives are read:
+// every backslash-newline removed, every comment replaced by one space, "\r"
+// before "\n" dropped, a UTF-8 byte order mark at the start dropped. One
+// line of the result is one logical line.
+void SpliceAndStripComments(std::string& text);
 
 enum class TokenKind : unsigned char {
     Identifier,
@@ -22,17 +19,18 @@ enum class TokenKind : unsigned char {
     Character,  // 'a', L'a' (prefix included)
     String,     // "text", L"text"
     Punctuator,
-    Other,      // any other byte: stray '\', '@', '$', bytes of binary files
+    Other,      // any other byte: stray '\', '@', bytes of binary files
 };
 
 struct Token {
-    TokenKind kind;
+    TokenKind kind = TokenKind::Other;
     std::string_view text;
 
     bool Is(std::string_view punct) const { return kind == TokenKind::Punctuator && text == punct; }
 };
 
-// Appends the tokens of one logical line (no "\n" inside) to out.
-void Tokenize(std::string_view line, std::vector<Token>& out);
+// Reads the token at pos, skipping white space before it (line ends
+// included), and moves pos past it. False when only white space is left.
+bool NextToken(const char*& pos, const char* end, Token& out);
 
 }  // namespace macro

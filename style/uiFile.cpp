@@ -4,6 +4,8 @@
 #include <new>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "style/MacroHeader.h"
@@ -22,10 +24,10 @@ std::optional<std::string> ReadWholeFile(LPCTSTR lpszPath)
     const uint64_t length = file.GetLength();
     if (length > kMaxHeaderBytes)
         return std::nullopt;
-    std::string text;
-    text.reserve(static_cast<size_t>(length));
+    std::string text(static_cast<size_t>(length), '\0');
+    text.resize(file.Read(text.data(), static_cast<UINT>(length)));
     char chunk[1 << 16];
-    for (;;) {
+    for (;;) {  // grown since GetLength
         const UINT got = file.Read(chunk, sizeof chunk);
         if (got == 0)
             break;
@@ -52,20 +54,17 @@ int uiFile::GetMacroNameIdFromFile(NameIdNode** ppHead, LPCTSTR lpszPath)
     if (!ppHead || !lpszPath)
         return -1;
     try {
-        const std::optional<std::string> text = ReadWholeFile(lpszPath);
+        std::optional<std::string> text = ReadWholeFile(lpszPath);
         if (!text)
             return -1;
-        const std::optional<std::vector<macro::MacroName>> names = macro::ReadHeader(*text);
-        if (!names)
-            return -1;
-
         std::vector<std::unique_ptr<NameIdNode>> nodes;
-        nodes.reserve(names->size());
-        for (const macro::MacroName& n : *names) {
+        const bool isHeader = macro::ReadHeader(std::move(*text), [&nodes](std::string_view name, uint32_t id) {
             nodes.push_back(std::make_unique<NameIdNode>());
-            nodes.back()->name = CString(n.name);
-            nodes.back()->id = n.id;
-        }
+            nodes.back()->name = CString(std::string(name));
+            nodes.back()->id = id;
+        });
+        if (!isHeader)
+            return -1;
         for (size_t i = 0; i + 1 < nodes.size(); ++i)
             nodes[i]->next = nodes[i + 1].get();
 
@@ -73,7 +72,7 @@ int uiFile::GetMacroNameIdFromFile(NameIdNode** ppHead, LPCTSTR lpszPath)
         *ppHead = nodes.empty() ? nullptr : nodes.front().get();
         for (std::unique_ptr<NameIdNode>& node : nodes)
             node.release();  // the list owns them now
-        return static_cast<int>(names->size());
+        return static_cast<int>(nodes.size());
     } catch (const std::bad_alloc&) {
         return -1;
     }

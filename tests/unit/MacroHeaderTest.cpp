@@ -9,23 +9,22 @@ namespace {
 // "NAME=ID NAME=ID ..." for the names read from text, in list order.
 std::string Read(const std::string& text)
 {
-    const auto names = macro::ReadHeader(text);
-    if (!names)
-        return "<refused>";
     std::string out;
-    for (const macro::MacroName& n : *names)
-        out += (out.empty() ? "" : " ") + n.name + "=" + std::to_string(n.id);
-    return out;
+    const bool read = macro::ReadHeader(text, [&out](std::string_view name, uint32_t id) {
+        out += (out.empty() ? "" : " ") + std::string(name) + "=" + std::to_string(id);
+    });
+    return read ? out : "<refused>";
 }
 
 // The id of X after the given definitions, or "-" when X is skipped.
 std::string ValueOfX(const std::string& body)
 {
-    const auto names = macro::ReadHeader(body);
-    for (const macro::MacroName& n : *names)
-        if (n.name == "X")
-            return std::to_string(n.id);
-    return "-";
+    std::string value = "-";
+    macro::ReadHeader(body, [&value](std::string_view name, uint32_t id) {
+        if (name == "X")
+            value = std::to_string(id);
+    });
+    return value;
 }
 
 struct Case {
