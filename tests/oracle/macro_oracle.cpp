@@ -194,7 +194,8 @@ int main(int argc, char** argv)
         for (const std::string& inc : includes)
             out << "#include " << inc << "\n";
         for (const auto& [name, id] : compared)
-            out << "_Static_assert((" << name << ") >= -2147483647LL - 1 && (" << name << ") <= 4294967295LL && (unsigned int)("
+            out << "_Static_assert(((" << name << ") < 0 ? (long long)(" << name
+                << ") >= -2147483647LL - 1 : (unsigned long long)(" << name << ") <= 4294967295ULL) && (unsigned int)("
                 << name << ") == " << id << "u, \"" << name << "\");\n";
     }
     const std::string errors = Run(compiler + " -std=gnu11 -w -fsyntax-only " + check + " 2>&1");
