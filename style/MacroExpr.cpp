@@ -1,6 +1,8 @@
 #include "style/MacroExpr.h"
 
+#include <iterator>
 #include <unordered_map>
+#include <unordered_set>
 
 namespace macro {
 
@@ -475,10 +477,13 @@ std::optional<Value> ParseCharacterConstant(std::string_view text)
 
 bool IsTypeWord(std::string_view name)
 {
-    for (std::string_view k : kKeywords)
-        if (k == name)
-            return true;
-    return FindNamedType(name) != nullptr;
+    static const std::unordered_set<std::string_view> words = [] {
+        std::unordered_set<std::string_view> w(std::begin(kKeywords), std::end(kKeywords));
+        for (const NamedType& n : kNamedTypes)
+            w.insert(n.name);
+        return w;
+    }();
+    return words.count(name) != 0;
 }
 
 std::optional<Value> Evaluator::Evaluate(const std::vector<ExprToken>& tokens, EvalMode mode)

@@ -26,6 +26,7 @@ enum class Tri : unsigned char { False, True, Unknown };
 // What is remembered about a macro's value between evaluations.
 enum class Memo : unsigned char {
     None,
+    Literal,   // its body is one integer literal: the value holds for good
     Value,     // its expansion is one operand: use the value in place of the tokens
     Tokens,    // anything else: expand its tokens again where it is used
     TooLarge,  // its expansion alone is over the budget: so is any that holds it
@@ -393,6 +394,15 @@ void Reader::Define(const char* pos, const char* end)
     m.seq = static_cast<uint32_t>(m_definitions.size());
     m_definitions.emplace_back(mi, false);
     m.memo = Memo::None;
+    // Most ids are plain numbers: their value needs no evaluation later.
+    Token body, more;
+    const char* p = pos;
+    if (!m.functionLike && NextToken(p, end, body) && body.kind == TokenKind::Number && !NextToken(p, end, more))
+        if (const std::optional<Value> v = ParseIntegerLiteral(body.text)) {
+            m.memo = Memo::Literal;
+            m.valueType = v->type;
+            m.valueBits = v->bits;
+        }
 }
 
 Tri Reader::Defined(std::string_view name) const
@@ -561,7 +571,7 @@ bool Reader::Step()
                 job.failed = true;
                 return false;
             }
-            if (m->memo == Memo::Value && m->memoRedefinitions == m_redefinitions) {
+            if (m->memo == Memo::Literal || (m->memo == Memo::Value && m->memoRedefinitions == m_redefinitions)) {
                 job.out.push_back({ExprToken::Kind::Value, Value::Of(m->valueType, m->valueBits), {}});
                 f.pos = next;
             } else if ((m->memo == Memo::Tokens && m->memoVersion == m_version) || m->jobActive) {
@@ -635,7 +645,7 @@ std::optional<Value> Reader::EvaluateRange(const char* begin, const char* end)
 std::optional<Value> Reader::EvaluateMacro(int32_t macro)
 {
     const Symbol& m = m_symbols[static_cast<size_t>(macro)];
-    if (m.memo == Memo::Value && m.memoRedefinitions == m_redefinitions)
+    if (m.memo == Memo::Literal || (m.memo == Memo::Value && m.memoRedefinitions == m_redefinitions))
         return Value::Of(m.valueType, m.valueBits);
     PushJob(macro);
     return RunJobs();
