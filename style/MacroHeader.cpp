@@ -748,7 +748,8 @@ void Reader::EndEnumMember()
 
 bool ReadHeader(std::string text, const std::function<void(std::string_view name, uint32_t id)>& onName)
 {
-    if (text.find('\0') != std::string::npos)
+    // Offsets into the text are 32 bits wide.
+    if (text.find('\0') != std::string::npos || text.size() > UINT32_MAX)
         return false;
     Reader(std::move(text)).Run(onName);
     return true;
