@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds lorvex.exe and starts it under Wine, with the Wine prefix of the build folder,
-# on the X display in DISPLAY. Arguments are passed to the program.
+# on the X display in DISPLAY.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -22,4 +22,4 @@ cmake --build --preset windows --target lorvex
 source scripts/wine-env.sh
 lorvex_wine_use build/windows
 lorvex_wine_prepare
-exec cmake/wine-run.sh build/windows/app/lorvex.exe "$@"
+exec cmake/wine-run.sh build/windows/app/lorvex.exe
