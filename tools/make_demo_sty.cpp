@@ -1,5 +1,5 @@
 // Writes examples/demo.sty and examples/demo.h from their description in
-// tests/support/StyDemo.cpp. Built by hand, see docs/sty-format.md.
+// tests/support/StyDemo.cpp; see docs/sty-format.md.
 #include <cstdio>
 #include <fstream>
 #include <string>
