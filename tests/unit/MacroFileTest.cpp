@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <string>
 
@@ -10,6 +12,18 @@ namespace {
 
 class MacroFile : public ::testing::Test {
 protected:
+    // ctest runs each test as a process of its own, several at once, and
+    // other build trees may run theirs too: every test needs a file that is
+    // its own, so the name is made unique by creating it.
+    void SetUp() override
+    {
+        std::string pattern = ::testing::TempDir() + "lorvex_macro_file_XXXXXX";
+        const int fd = mkstemp(pattern.data());
+        ASSERT_NE(fd, -1);
+        close(fd);
+        m_path = pattern;
+    }
+
     void TearDown() override
     {
         Free();
@@ -38,7 +52,7 @@ protected:
         }
     }
 
-    const std::string m_path = ::testing::TempDir() + "lorvex_macro_file_test.h";
+    std::string m_path;
     NameIdNode* m_head = nullptr;
 };
 
