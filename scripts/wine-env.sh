@@ -33,12 +33,18 @@ lorvex_locale_ensure() {
 }
 
 # A half-made prefix (interrupted wineboot) has no marker and is made again.
+# The marker holds a checksum of wine-prefix.reg, so a changed .reg remakes the prefix.
 lorvex_prefix_ensure() {
     local marker="$WINEPREFIX/.lorvex-ready"
-    [ -f "$marker" ] && return 0
+    local wanted
+    wanted=$(sha1sum <"$LORVEX_ROOT/scripts/wine-prefix.reg" | cut -c1-40)
+    [ -f "$marker" ] && [ "$(cat "$marker")" = "$wanted" ] && return 0
     local log="$LORVEX_BUILD_DIR/wineprefix-setup.log"
     local reg="$LORVEX_BUILD_DIR/wineprefix-setup.reg"
     echo "wine-env: creating the Wine prefix $WINEPREFIX (about 15 s)" >&2
+    if [ -d "$WINEPREFIX" ]; then
+        wineserver -k </dev/null >/dev/null 2>&1 || true
+    fi
     rm -rf "$WINEPREFIX"
     # regedit reads a non-ASCII .reg only as UTF-16LE with a byte-order mark.
     { printf '\xff\xfe'; iconv -f UTF-8 -t UTF-16LE "$LORVEX_ROOT/scripts/wine-prefix.reg"; } >"$reg" || return 1
@@ -53,7 +59,7 @@ lorvex_prefix_ensure() {
     # caption buttons read "0 1 r". Only Marlett: Wine's own Tahoma would take the place
     # of DejaVu Sans, whose link to the CJK font is the one Wine leaves alone.
     cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/" || return 1
-    touch "$marker"
+    echo "$wanted" >"$marker"
 }
 
 lorvex_wine_prepare() {
