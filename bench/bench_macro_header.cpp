@@ -12,7 +12,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <charconv>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -22,22 +24,32 @@ extern char** environ;
 
 namespace {
 
+// Prints the table as gcc prints its listing: through one buffer, written
+// whenever it fills.
 int Load(const char* path)
 {
     NameIdNode* head = nullptr;
     const int count = uiFile::GetMacroNameIdFromFile(&head, path);
-    std::string out;
+    static char out[1 << 16];
+    size_t used = 0;
     for (const NameIdNode* n = head; n; n = n->next) {
-        out += static_cast<LPCTSTR>(n->name);
-        out += ' ';
-        out += std::to_string(n->id);
-        out += '\n';
-        if (out.size() >= (1 << 16)) {
-            std::fwrite(out.data(), 1, out.size(), stdout);
-            out.clear();
+        const std::string& name = n->name.GetString();
+        constexpr size_t kIdDigits = 10;
+        if (name.size() + kIdDigits + 2 > sizeof out - used) {
+            std::fwrite(out, 1, used, stdout);
+            used = 0;
         }
+        if (name.size() + kIdDigits + 2 > sizeof out) {
+            std::fwrite(name.data(), 1, name.size(), stdout);
+        } else {
+            std::memcpy(out + used, name.data(), name.size());
+            used += name.size();
+        }
+        out[used++] = ' ';
+        used = static_cast<size_t>(std::to_chars(out + used, out + sizeof out, n->id).ptr - out);
+        out[used++] = '\n';
     }
-    std::fwrite(out.data(), 1, out.size(), stdout);
+    std::fwrite(out, 1, used, stdout);
     while (head) {
         NameIdNode* next = head->next;
         delete head;

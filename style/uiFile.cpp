@@ -1,12 +1,10 @@
 #include "style/uiFile.h"
 
-#include <memory>
 #include <new>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
-#include <vector>
 
 #include "style/MacroHeader.h"
 
@@ -53,27 +51,30 @@ int uiFile::GetMacroNameIdFromFile(NameIdNode** ppHead, LPCTSTR lpszPath)
 {
     if (!ppHead || !lpszPath)
         return -1;
+    // The new list is linked as it is read; until it replaces the old one
+    // it is freed on any failure.
+    NameIdNode* head = nullptr;
+    NameIdNode** tail = &head;
+    int count = 0;
     try {
         std::optional<std::string> text = ReadWholeFile(lpszPath);
         if (!text)
             return -1;
-        std::vector<std::unique_ptr<NameIdNode>> nodes;
-        const bool isHeader = macro::ReadHeader(std::move(*text), [&nodes](std::string_view name, uint32_t id) {
-            nodes.push_back(std::make_unique<NameIdNode>());
-            nodes.back()->name = CString(std::string(name));
-            nodes.back()->id = id;
+        const bool isHeader = macro::ReadHeader(std::move(*text), [&tail, &count](std::string_view name, uint32_t id) {
+            NameIdNode* node = new NameIdNode;
+            *tail = node;
+            tail = &node->next;
+            node->name = CString(std::string(name));
+            node->id = id;
+            ++count;
         });
         if (!isHeader)
             return -1;
-        for (size_t i = 0; i + 1 < nodes.size(); ++i)
-            nodes[i]->next = nodes[i + 1].get();
-
-        FreeList(*ppHead);
-        *ppHead = nodes.empty() ? nullptr : nodes.front().get();
-        for (std::unique_ptr<NameIdNode>& node : nodes)
-            node.release();  // the list owns them now
-        return static_cast<int>(nodes.size());
     } catch (const std::bad_alloc&) {
+        FreeList(head);
         return -1;
     }
+    FreeList(*ppHead);
+    *ppHead = head;
+    return count;
 }
