@@ -2,7 +2,6 @@
 
 #include <iterator>
 #include <unordered_map>
-#include <unordered_set>
 
 namespace macro {
 
@@ -475,15 +474,12 @@ std::optional<Value> ParseCharacterConstant(std::string_view text)
     return Value::Of(IntType::Int, static_cast<uint64_t>(static_cast<int64_t>(static_cast<int8_t>(c))));
 }
 
-bool IsTypeWord(std::string_view name)
+std::vector<std::string_view> TypeWords()
 {
-    static const std::unordered_set<std::string_view> words = [] {
-        std::unordered_set<std::string_view> w(std::begin(kKeywords), std::end(kKeywords));
-        for (const NamedType& n : kNamedTypes)
-            w.insert(n.name);
-        return w;
-    }();
-    return words.count(name) != 0;
+    std::vector<std::string_view> words(std::begin(kKeywords), std::end(kKeywords));
+    for (const NamedType& n : kNamedTypes)
+        words.push_back(n.name);
+    return words;
 }
 
 std::optional<Value> Evaluator::Evaluate(const std::vector<ExprToken>& tokens, EvalMode mode)

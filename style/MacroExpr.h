@@ -45,9 +45,9 @@ struct ExprToken {
     std::string_view text;  // Kind::Punct and Kind::Name (type words in casts)
 };
 
-// Whether name is a word that can make up a type in a cast: a keyword such
-// as unsigned or long, or a fixed-width or Windows type name (DWORD, UINT32).
-bool IsTypeWord(std::string_view name);
+// The words that can make up a type in a cast: keywords such as unsigned or
+// long, and fixed-width and Windows type names (DWORD, UINT32).
+std::vector<std::string_view> TypeWords();
 
 // Evaluates expressions; it keeps its stacks between calls so that many
 // small evaluations do not allocate.

@@ -37,7 +37,6 @@ enum class Memo : unsigned char {
 struct Symbol {
     const char* name = nullptr;
     uint32_t nameLength = 0;
-    uint32_t hash = 0;
     uint32_t bodyBegin = 0, bodyEnd = 0;  // the macro's replacement text, as offsets
     uint32_t seq = 0, enumSeq = 0;        // positions in the order of definitions
     uint32_t memoVersion = 0, memoRedefinitions = 0;
@@ -50,6 +49,7 @@ struct Symbol {
     bool jobActive = false;
     bool isEnum = false;
     bool enumKnown = false;  // the constant's value could be computed
+    bool isTypeWord = false;  // can make up a type in a cast (unsigned, DWORD)
     uint64_t valueBits = 0, enumBits = 0;
 
     std::string_view Name() const { return {name, nameLength}; }
@@ -163,6 +163,7 @@ private:
     void EndEnumMember();
     bool Active() const { return m_conds.empty() || m_conds.back().active; }
 
+    size_t Probe(std::string_view name, uint32_t hash) const;
     int32_t Find(std::string_view name) const;
     int32_t Add(std::string_view name);
     bool IsObjectMacro(int32_t symbol) const;
@@ -179,7 +180,13 @@ private:
 
     std::string m_text;
     std::vector<Symbol> m_symbols;
-    std::vector<uint32_t> m_slots;  // open addressing: symbol index + 1, 0 for empty
+    // Open addressing. The hash is kept in the slot, so that a probe
+    // touches a symbol only when the hash matches.
+    struct Slot {
+        uint32_t hash;
+        uint32_t symbol;  // index + 1, 0 for an empty slot
+    };
+    std::vector<Slot> m_slots;
     // Every definition in file order: the symbol, and whether it was as an
     // enum constant. A definition's seq is its position here.
     std::vector<std::pair<int32_t, bool>> m_definitions;
@@ -205,45 +212,46 @@ private:
     std::optional<Value> m_nextEnumValue;
 };
 
+// The slot that holds name, or the empty slot where it would go.
+size_t Reader::Probe(std::string_view name, uint32_t hash) const
+{
+    const size_t mask = m_slots.size() - 1;
+    size_t i = hash & mask;
+    for (; m_slots[i].symbol; i = (i + 1) & mask)
+        if (m_slots[i].hash == hash && m_symbols[m_slots[i].symbol - 1].Name() == name)
+            break;
+    return i;
+}
+
 int32_t Reader::Find(std::string_view name) const
 {
-    const uint32_t h = HashName(name);
-    const size_t mask = m_slots.size() - 1;
-    for (size_t i = h & mask; m_slots[i]; i = (i + 1) & mask) {
-        const Symbol& s = m_symbols[m_slots[i] - 1];
-        if (s.hash == h && s.Name() == name)
-            return static_cast<int32_t>(m_slots[i] - 1);
-    }
-    return -1;
+    return static_cast<int32_t>(m_slots[Probe(name, HashName(name))].symbol) - 1;
 }
 
 int32_t Reader::Add(std::string_view name)
 {
     if ((m_symbols.size() + 1) * 2 > m_slots.size()) {
-        std::vector<uint32_t> slots(m_slots.size() * 2, 0);
+        std::vector<Slot> slots(m_slots.size() * 2, Slot{0, 0});
         const size_t mask = slots.size() - 1;
-        for (size_t k = 0; k < m_symbols.size(); ++k) {
-            size_t i = m_symbols[k].hash & mask;
-            while (slots[i])
+        for (const Slot& old : m_slots) {
+            if (!old.symbol)
+                continue;
+            size_t i = old.hash & mask;
+            while (slots[i].symbol)
                 i = (i + 1) & mask;
-            slots[i] = static_cast<uint32_t>(k + 1);
+            slots[i] = old;
         }
         m_slots.swap(slots);
     }
     const uint32_t h = HashName(name);
-    const size_t mask = m_slots.size() - 1;
-    size_t i = h & mask;
-    for (; m_slots[i]; i = (i + 1) & mask) {
-        const Symbol& s = m_symbols[m_slots[i] - 1];
-        if (s.hash == h && s.Name() == name)
-            return static_cast<int32_t>(m_slots[i] - 1);
-    }
+    Slot& slot = m_slots[Probe(name, h)];
+    if (slot.symbol)
+        return static_cast<int32_t>(slot.symbol - 1);
     m_symbols.emplace_back();
     Symbol& s = m_symbols.back();
     s.name = name.data();
     s.nameLength = static_cast<uint32_t>(name.size());
-    s.hash = h;
-    m_slots[i] = static_cast<uint32_t>(m_symbols.size());
+    slot = {h, static_cast<uint32_t>(m_symbols.size())};
     return static_cast<int32_t>(m_symbols.size() - 1);
 }
 
@@ -264,7 +272,11 @@ void Reader::Run(const std::function<void(std::string_view, uint32_t)>& onName)
     size_t slots = 1024;
     while (slots < m_text.size() / 16)
         slots *= 2;
-    m_slots.assign(slots, 0);
+    m_slots.assign(slots, Slot{0, 0});
+    // Type words get their symbols first: a name is then looked up once,
+    // not again in a table of type words.
+    for (const std::string_view word : TypeWords())
+        m_symbols[static_cast<size_t>(Add(word))].isTypeWord = true;
 
     const char* pos = m_text.data();
     const char* const end = pos + m_text.size();
@@ -383,7 +395,7 @@ void Reader::Define(const char* pos, const char* end)
     Symbol& m = m_symbols[static_cast<size_t>(mi)];
     // Remembered values may have used the name as an enum constant or as a
     // type in a cast.
-    if (m.defined || m.isEnum || IsTypeWord(name.text))
+    if (m.defined || m.isEnum || m.isTypeWord)
         ++m_redefinitions;
     ++m_version;
     m.functionLike = pos < end && *pos == '(';  // only when "(" touches the name
@@ -595,7 +607,7 @@ bool Reader::Step()
         job.out.push_back({ExprToken::Kind::Value, Value::Of(m->enumType, m->enumBits), {}});
         return true;
     }
-    if (IsTypeWord(tok.text)) {
+    if (m && m->isTypeWord) {
         job.out.push_back({ExprToken::Kind::Name, {}, tok.text});
         return true;
     }
