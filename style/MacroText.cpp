@@ -1,93 +1,9 @@
 #include "style/MacroText.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace macro {
-
-namespace {
-
-enum CharClass : unsigned char { kOther, kSpace, kIdent, kDigit };
-
-struct CharTable {
-    CharClass cls[256];
-    constexpr CharTable() : cls()
-    {
-        for (int c = 0; c < 256; ++c)
-            cls[c] = kOther;
-        for (const char c : {' ', '\t', '\v', '\f', '\r', '\n'})
-            cls[static_cast<unsigned char>(c)] = kSpace;
-        for (int c = 'a'; c <= 'z'; ++c)
-            cls[c] = kIdent;
-        for (int c = 'A'; c <= 'Z'; ++c)
-            cls[c] = kIdent;
-        for (int c = 0x80; c < 256; ++c)
-            cls[c] = kIdent;  // UTF-8 in names
-        cls[static_cast<unsigned char>('_')] = kIdent;
-        cls[static_cast<unsigned char>('$')] = kIdent;
-        for (int c = '0'; c <= '9'; ++c)
-            cls[c] = kDigit;
-    }
-};
-constexpr CharTable kChars;
-
-CharClass Class(char c)
-{
-    return kChars.cls[static_cast<unsigned char>(c)];
-}
-
-bool IsIdentChar(char c)
-{
-    const CharClass k = Class(c);
-    return k == kIdent || k == kDigit;
-}
-
-// Skips a character or string literal starting at its quote; returns the
-// position just past it, or of the line end if it is unterminated.
-const char* SkipLiteral(const char* p, const char* end)
-{
-    const char quote = *p;
-    for (++p; p < end; ++p) {
-        if (*p == '\n')
-            return p;
-        if (*p == '\\' && p + 1 < end && p[1] != '\n')
-            ++p;
-        else if (*p == quote)
-            return p + 1;
-    }
-    return p;
-}
-
-// The length of the punctuator at p (0 if there is none).
-size_t PunctuatorLength(const char* p, const char* end)
-{
-    const char c = p[0];
-    const char n = p + 1 < end ? p[1] : '\0';
-    switch (c) {
-    case '<':
-    case '>':
-        if (n == c)
-            return p + 2 < end && p[2] == '=' ? 3 : 2;
-        return n == '=' ? 2 : 1;
-    case '.':
-        return n == '.' && p + 2 < end && p[2] == '.' ? 3 : 1;
-    case '=': case '!': case '*': case '/': case '%': case '^':
-        return n == '=' ? 2 : 1;
-    case '&': case '|': case '+':
-        return n == c || n == '=' ? 2 : 1;
-    case '-':
-        return n == '-' || n == '=' || n == '>' ? 2 : 1;
-    case '#':
-        return n == '#' ? 2 : 1;
-    case ':':
-        return n == ':' ? 2 : 1;
-    case '[': case ']': case '(': case ')': case '{': case '}': case ',': case ';': case '?': case '~':
-        return 1;
-    default:
-        return 0;
-    }
-}
-
-}  // namespace
 
 void SpliceAndStripComments(std::string& text)
 {
@@ -131,18 +47,34 @@ void SpliceAndStripComments(std::string& text)
     }
     text.resize(to);
 
+    // Comments: only '/' can start one, and a quote starts a literal that
+    // may hold "//" or "/*". The text between them is copied as a run.
     const size_t m = text.size();
     s = text.data();
     from = 0;
     to = 0;
+    const auto find = [s, m](char c, size_t at) {
+        const void* hit = std::memchr(s + at, c, m - at);
+        return hit ? static_cast<size_t>(static_cast<const char*>(hit) - s) : m;
+    };
+    size_t slash = find('/', 0), dquote = find('"', 0), squote = find('\'', 0);
     while (from < m) {
+        if (slash < from)
+            slash = find('/', from);
+        if (dquote < from)
+            dquote = find('"', from);
+        if (squote < from)
+            squote = find('\'', from);
+        const size_t stop = std::min({slash, dquote, squote});
+        if (to != from)
+            std::memmove(s + to, s + from, stop - from);
+        to += stop - from;
+        from = stop;
+        if (from == m)
+            break;
         const char c = s[from];
-        if (c != '/' && c != '"' && c != '\'') {
-            s[to++] = s[from++];
-            continue;
-        }
         if (c == '"' || c == '\'') {
-            const size_t end = static_cast<size_t>(SkipLiteral(s + from, s + m) - s);
+            const size_t end = static_cast<size_t>(lex::SkipLiteral(s + from, s + m) - s);
             std::memmove(s + to, s + from, end - from);
             to += end - from;
             from = end;
@@ -159,54 +91,6 @@ void SpliceAndStripComments(std::string& text)
         }
     }
     text.resize(to);
-}
-
-bool NextToken(const char*& pos, const char* end, Token& out)
-{
-    const char* p = pos;
-    while (p < end && Class(*p) == kSpace)
-        ++p;
-    if (p == end) {
-        pos = p;
-        return false;
-    }
-    const char* start = p;
-    const CharClass k = Class(*p);
-    TokenKind kind;
-    if (k == kIdent) {
-        while (p < end && IsIdentChar(*p))
-            ++p;
-        const std::string_view word(start, static_cast<size_t>(p - start));
-        kind = TokenKind::Identifier;
-        const bool prefix = word == "L" || word == "u" || word == "U" || word == "u8";
-        if (prefix && p < end && (*p == '\'' || *p == '"')) {
-            const char quote = *p;
-            p = SkipLiteral(p, end);
-            const bool closed = p[-1] == quote && static_cast<size_t>(p - start) > word.size() + 1;
-            kind = !closed ? TokenKind::Other : quote == '\'' ? TokenKind::Character : TokenKind::String;
-        }
-    } else if (k == kDigit || (*p == '.' && p + 1 < end && Class(p[1]) == kDigit)) {
-        for (++p; p < end; ++p) {
-            const char d = *p;
-            const bool exponentSign =
-                (d == '+' || d == '-') && (p[-1] == 'e' || p[-1] == 'E' || p[-1] == 'p' || p[-1] == 'P');
-            if (!IsIdentChar(d) && d != '.' && !exponentSign)
-                break;
-        }
-        kind = TokenKind::Number;
-    } else if (*p == '\'' || *p == '"') {
-        const char quote = *p;
-        p = SkipLiteral(p, end);
-        const bool closed = p - start >= 2 && p[-1] == quote;
-        kind = !closed ? TokenKind::Other : quote == '\'' ? TokenKind::Character : TokenKind::String;
-    } else {
-        const size_t len = PunctuatorLength(p, end);
-        kind = len ? TokenKind::Punctuator : TokenKind::Other;
-        p += len ? len : 1;
-    }
-    out = {kind, std::string_view(start, static_cast<size_t>(p - start))};
-    pos = p;
-    return true;
 }
 
 }  // namespace macro
