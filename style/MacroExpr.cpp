@@ -191,17 +191,47 @@ bool IsPrefix(Op op)
     return Precedence(op) == 14;
 }
 
-struct BinaryOp {
-    std::string_view text;
-    Op op;
-};
-
-constexpr BinaryOp kBinaryOps[] = {
-    {"*", Op::Mul},  {"/", Op::Div},  {"%", Op::Mod},       {"+", Op::Add},     {"-", Op::Sub},
-    {"<<", Op::Shl}, {">>", Op::Shr}, {"<", Op::Lt},        {">", Op::Gt},      {"<=", Op::Le},
-    {">=", Op::Ge},  {"==", Op::Eq},  {"!=", Op::Ne},       {"&", Op::BitAnd},  {"^", Op::BitXor},
-    {"|", Op::BitOr}, {"&&", Op::LogAnd}, {"||", Op::LogOr},
-};
+// The binary operator spelled p, if it is one.
+std::optional<Op> BinaryOpOf(std::string_view p)
+{
+    if (p.empty() || p.size() > 2)
+        return std::nullopt;
+    const char c = p[0];
+    if (p.size() == 1) {
+        switch (c) {
+        case '*': return Op::Mul;
+        case '/': return Op::Div;
+        case '%': return Op::Mod;
+        case '+': return Op::Add;
+        case '-': return Op::Sub;
+        case '<': return Op::Lt;
+        case '>': return Op::Gt;
+        case '&': return Op::BitAnd;
+        case '^': return Op::BitXor;
+        case '|': return Op::BitOr;
+        default: return std::nullopt;
+        }
+    }
+    const char d = p[1];
+    if (d == c) {
+        switch (c) {
+        case '<': return Op::Shl;
+        case '>': return Op::Shr;
+        case '=': return Op::Eq;
+        case '&': return Op::LogAnd;
+        case '|': return Op::LogOr;
+        default: return std::nullopt;
+        }
+    }
+    if (d != '=')
+        return std::nullopt;
+    switch (c) {
+    case '<': return Op::Le;
+    case '>': return Op::Ge;
+    case '!': return Op::Ne;
+    default: return std::nullopt;
+    }
+}
 
 std::optional<Value> Signed(IntType t, bool overflow, int64_t r)
 {
@@ -334,28 +364,6 @@ bool Evaluator::Reduce(EvalMode mode)
         return false;
     values.push_back(*r);
     return true;
-}
-
-Value Value::Of(IntType type, uint64_t bits)
-{
-    switch (type) {
-    case IntType::Int: bits = static_cast<uint64_t>(static_cast<int64_t>(static_cast<int32_t>(bits))); break;
-    case IntType::UInt: bits &= kU32Max; break;
-    default: break;
-    }
-    return Value{type, bits};
-}
-
-std::optional<uint32_t> Value::ToId() const
-{
-    if (IsSigned()) {
-        const int64_t s = static_cast<int64_t>(bits);
-        if (s < INT32_MIN || s > static_cast<int64_t>(kU32Max))
-            return std::nullopt;
-    } else if (bits > kU32Max) {
-        return std::nullopt;
-    }
-    return static_cast<uint32_t>(bits);
 }
 
 std::optional<Value> ParseIntegerLiteral(std::string_view text)
@@ -558,16 +566,10 @@ std::optional<Value> Evaluator::Evaluate(const std::vector<ExprToken>& tokens, E
             expectOperand = true;
             continue;
         }
-        Op op = Op::Question;
-        if (p != "?") {
-            const BinaryOp* found = nullptr;
-            for (const BinaryOp& b : kBinaryOps)
-                if (b.text == p)
-                    found = &b;
-            if (!found)
-                return std::nullopt;
-            op = found->op;
-        }
+        const std::optional<Op> binary = p == "?" ? Op::Question : BinaryOpOf(p);
+        if (!binary)
+            return std::nullopt;
+        const Op op = *binary;
         // ?: groups from the right, every binary operator from the left.
         const int prec = Precedence(op);
         while (!ops.empty() && !IsMarker(top()) &&

@@ -18,12 +18,26 @@ struct Value {
     IntType type = IntType::Int;
     uint64_t bits = 0;  // signed types sign-extended to 64 bits, UInt zero-extended
 
-    static Value Of(IntType type, uint64_t bits);
+    // Inline, as the reader makes one for nearly every token.
+    static Value Of(IntType type, uint64_t bits)
+    {
+        if (type == IntType::Int)
+            bits = static_cast<uint64_t>(static_cast<int64_t>(static_cast<int32_t>(bits)));
+        else if (type == IntType::UInt)
+            bits &= 0xFFFFFFFFu;
+        return Value{type, bits};
+    }
     bool IsSigned() const { return type == IntType::Int || type == IntType::LongLong; }
     bool IsZero() const { return bits == 0; }
     // The value as a 32-bit id, or nothing when it lies outside
     // [-2^31, 2^32): negative values map to their two's complement.
-    std::optional<uint32_t> ToId() const;
+    std::optional<uint32_t> ToId() const
+    {
+        const int64_t s = static_cast<int64_t>(bits);
+        if (IsSigned() ? s < INT32_MIN || s > int64_t{0xFFFFFFFF} : bits > 0xFFFFFFFFu)
+            return std::nullopt;
+        return static_cast<uint32_t>(bits);
+    }
 };
 
 enum class EvalMode : unsigned char {
