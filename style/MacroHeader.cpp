@@ -1,5 +1,6 @@
 #include "style/MacroHeader.h"
 
+#include <array>
 #include <cstring>
 #include <optional>
 #include <utility>
@@ -37,6 +38,7 @@ enum class Memo : unsigned char {
 struct Symbol {
     const char* name = nullptr;
     uint32_t nameLength = 0;
+    uint32_t hash = 0;
     uint32_t bodyBegin = 0, bodyEnd = 0;  // the macro's replacement text, as offsets
     uint32_t seq = 0, enumSeq = 0;        // positions in the order of definitions
     uint32_t memoVersion = 0, memoRedefinitions = 0;
@@ -142,6 +144,24 @@ bool IsOneOperand(const std::vector<ExprToken>& out)
     return false;
 }
 
+// Tokens are appended field by field, in place: a token built on the stack
+// and then copied is read back right after its narrower stores, and that
+// stall cost more than the rest of the append.
+void EmitValue(std::vector<ExprToken>& out, Value v)
+{
+    ExprToken& t = out.emplace_back();
+    t.kind = ExprToken::Kind::Value;
+    t.value.type = v.type;
+    t.value.bits = v.bits;
+}
+
+void EmitText(std::vector<ExprToken>& out, ExprToken::Kind kind, std::string_view text)
+{
+    ExprToken& t = out.emplace_back();
+    t.kind = kind;
+    t.text = text;
+}
+
 std::optional<Value> LiteralValue(const Token& tok)
 {
     return tok.kind == TokenKind::Number ? ParseIntegerLiteral(tok.text) : ParseCharacterConstant(tok.text);
@@ -187,6 +207,16 @@ private:
         uint32_t symbol;  // index + 1, 0 for an empty slot
     };
     std::vector<Slot> m_slots;
+    // Names are mostly used near their definitions (a chain of ids, an
+    // enum on a base id), but by the time they are evaluated the table's
+    // slots for them have long left the processor's cache. The symbols of
+    // the latest definitions are kept here, by the low bits of their hash,
+    // and tried first.
+    std::array<uint32_t, 256> m_recent{};  // symbol index + 1, 0 for none
+    void Remember(int32_t symbol)
+    {
+        m_recent[m_symbols[static_cast<size_t>(symbol)].hash % m_recent.size()] = static_cast<uint32_t>(symbol + 1);
+    }
     // Every definition in file order: the symbol, and whether it was as an
     // enum constant. A definition's seq is its position here.
     std::vector<std::pair<int32_t, bool>> m_definitions;
@@ -225,7 +255,13 @@ size_t Reader::Probe(std::string_view name, uint32_t hash) const
 
 int32_t Reader::Find(std::string_view name) const
 {
-    return static_cast<int32_t>(m_slots[Probe(name, HashName(name))].symbol) - 1;
+    const uint32_t h = HashName(name);
+    if (const uint32_t recent = m_recent[h % m_recent.size()]) {
+        const Symbol& s = m_symbols[recent - 1];
+        if (s.hash == h && s.Name() == name)
+            return static_cast<int32_t>(recent - 1);
+    }
+    return static_cast<int32_t>(m_slots[Probe(name, h)].symbol) - 1;
 }
 
 int32_t Reader::Add(std::string_view name)
@@ -251,6 +287,7 @@ int32_t Reader::Add(std::string_view name)
     Symbol& s = m_symbols.back();
     s.name = name.data();
     s.nameLength = static_cast<uint32_t>(name.size());
+    s.hash = h;
     slot = {h, static_cast<uint32_t>(m_symbols.size())};
     return static_cast<int32_t>(m_symbols.size() - 1);
 }
@@ -293,6 +330,7 @@ void Reader::Run(const std::function<void(std::string_view, uint32_t)>& onName)
     for (size_t seq = 0; seq < m_definitions.size(); ++seq) {
         const auto [symbol, asEnum] = m_definitions[seq];
         const Symbol& m = m_symbols[static_cast<size_t>(symbol)];
+        Remember(symbol);
         std::optional<Value> v;
         if (asEnum && m.enumSeq == seq && m.enumKnown && !IsObjectMacro(symbol)) {
             v = Value::Of(m.enumType, m.enumBits);
@@ -392,6 +430,7 @@ void Reader::Define(const char* pos, const char* end)
     if (!NextToken(pos, end, name) || name.kind != TokenKind::Identifier)
         return;
     const int32_t mi = Add(name.text);
+    Remember(mi);
     Symbol& m = m_symbols[static_cast<size_t>(mi)];
     // Remembered values may have used the name as an enum constant or as a
     // type in a cast.
@@ -457,11 +496,11 @@ Tri Reader::Condition(const char* begin, const char* end)
             const std::optional<Value> v = LiteralValue(tok);
             known = v.has_value();
             if (v)
-                job.out.push_back({ExprToken::Kind::Value, *v, {}});
+                EmitValue(job.out, *v);
             break;
         }
         case TokenKind::Punctuator:
-            job.out.push_back({ExprToken::Kind::Punct, {}, tok.text});
+            EmitText(job.out, ExprToken::Kind::Punct, tok.text);
             break;
         case TokenKind::Identifier: {
             if (tok.text == "defined") {
@@ -473,7 +512,7 @@ Tri Reader::Condition(const char* begin, const char* end)
                 known = known && name.kind == TokenKind::Identifier;
                 const Tri d = known ? Defined(name.text) : Tri::Unknown;
                 known = d != Tri::Unknown;
-                job.out.push_back({ExprToken::Kind::Value, Value::Of(IntType::LongLong, d == Tri::True), {}});
+                EmitValue(job.out, Value::Of(IntType::LongLong, d == Tri::True));
                 f.pos = p;
                 break;
             }
@@ -482,7 +521,7 @@ Tri Reader::Condition(const char* begin, const char* end)
             if (!m || !m->mentioned || m->functionLike || m->frameJob == kConditionJob)
                 known = false;
             else if (!m->defined)
-                job.out.push_back({ExprToken::Kind::Value, Value::Of(IntType::LongLong, 0), {}});
+                EmitValue(job.out, Value::Of(IntType::LongLong, 0));
             else
                 PushFrame(job, kConditionJob, mi);
             break;
@@ -554,14 +593,14 @@ bool Reader::Step()
     case TokenKind::Number:
     case TokenKind::Character:
         if (const std::optional<Value> v = LiteralValue(tok)) {
-            job.out.push_back({ExprToken::Kind::Value, *v, {}});
+            EmitValue(job.out, *v);
             f.pos = next;
             return true;
         }
         job.failed = true;
         return false;
     case TokenKind::Punctuator:
-        job.out.push_back({ExprToken::Kind::Punct, {}, tok.text});
+        EmitText(job.out, ExprToken::Kind::Punct, tok.text);
         f.pos = next;
         return true;
     case TokenKind::Identifier:
@@ -584,7 +623,7 @@ bool Reader::Step()
                 return false;
             }
             if (m->memo == Memo::Literal || (m->memo == Memo::Value && m->memoRedefinitions == m_redefinitions)) {
-                job.out.push_back({ExprToken::Kind::Value, Value::Of(m->valueType, m->valueBits), {}});
+                EmitValue(job.out, Value::Of(m->valueType, m->valueBits));
                 f.pos = next;
             } else if ((m->memo == Memo::Tokens && m->memoVersion == m_version) || m->jobActive) {
                 f.pos = next;
@@ -604,11 +643,11 @@ bool Reader::Step()
             job.failed = true;
             return false;
         }
-        job.out.push_back({ExprToken::Kind::Value, Value::Of(m->enumType, m->enumBits), {}});
+        EmitValue(job.out, Value::Of(m->enumType, m->enumBits));
         return true;
     }
     if (m && m->isTypeWord) {
-        job.out.push_back({ExprToken::Kind::Name, {}, tok.text});
+        EmitText(job.out, ExprToken::Kind::Name, tok.text);
         return true;
     }
     job.failed = true;
@@ -742,6 +781,7 @@ void Reader::EndEnumMember()
             m_nextEnumValue = Typed(s + 1);
     }
     const int32_t mi = Add(m_memberName);
+    Remember(mi);
     Symbol& m = m_symbols[static_cast<size_t>(mi)];
     if (m.isEnum || m.defined)
         ++m_redefinitions;
