@@ -117,6 +117,11 @@ TEST(MacroHeader, NamesExpandAsTokensAtTheEndOfTheFile)
         {"enum { X = 7 };\n#define X X", "7"},
         {"enum { E = 3 };\n#define X (E * 2)", "6"},
         {"#define X A\n#define A (X + 1)", "-"},
+        // Type words are names like any other once the file gives them a
+        // meaning, also after a use of them was worked out.
+        {"#define DWORD 2\n#define X ((DWORD)-1)", "1"},
+        {"#define Y (UINT)-1\n#define X Y\n#define UINT 3", "2"},
+        {"enum { ULONG = 4 };\n#define X ((ULONG) + 1)", "5"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(ValueOfX(c.text), c.expected) << c.text;
@@ -136,6 +141,7 @@ TEST(MacroHeader, ListKeepsFileOrderOfTheDefinitionsThatHold)
 {
     EXPECT_EQ(Read("#define B 2\n#define A 1\n#define C 3\n#undef B\n#define D 1\n#define C 4\n"),
               "A=1 D=1 C=4");
+    EXPECT_EQ(Read("#define INT 7\n#define X (INT + 1)"), "INT=7 X=8");
 }
 
 TEST(MacroHeader, CommentsContinuationsAndLineEnds)
