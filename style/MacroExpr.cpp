@@ -362,7 +362,11 @@ bool Evaluator::Reduce(EvalMode mode)
     }
     if (!r)
         return false;
-    values.push_back(*r);
+    // Field by field: r was just written by narrower stores, and a copy of
+    // the whole Value reading them back at once stalls.
+    Value& result = values.emplace_back();
+    result.type = r->type;
+    result.bits = r->bits;
     return true;
 }
 
