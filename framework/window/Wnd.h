@@ -16,8 +16,6 @@ public:
     CWnd& operator=(const CWnd&) = delete;
     ~CWnd() override;
 
-    HWND GetSafeHwnd() const { return m_hWnd; }
-
     // Attaches this object to an existing window and routes its messages
     // through WindowProc; the window's own procedure becomes the default.
     BOOL SubclassWindow(HWND hWnd);
@@ -55,7 +53,6 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    friend struct AfxWndAccess;
     struct CurrentMessage {
         UINT message = 0;
         WPARAM wParam = 0;
