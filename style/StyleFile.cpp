@@ -18,23 +18,31 @@ StyleFile::~StyleFile()
 int StyleFile::ParseFile(LPCTSTR lpszPath)
 {
     Clear();
-    std::vector<uint8_t> bytes;
+    StyleBytes bytes;
     m_result = ReadWholeFile(lpszPath, bytes);
-    if (!m_result)
+    if (!m_result || !Build(bytes.data(), bytes.size()))
         return 0;
-    return ParseBytes(std::move(bytes));
+    // Moving a vector keeps its storage, so the records stay where they are.
+    m_readBytes = std::move(bytes);
+    return 1;
 }
 
 int StyleFile::ParseBytes(std::vector<uint8_t> bytes)
 {
     Clear();
+    if (!Build(bytes.data(), bytes.size()))
+        return 0;
+    m_givenBytes = std::move(bytes);
+    return 1;
+}
+
+int StyleFile::Build(const uint8_t* data, uint64_t size)
+{
     StyleHeader parsed{};
     std::vector<std::unique_ptr<Scene>> built;
-    m_result = StyleReader(bytes).Read(parsed, built);
+    m_result = StyleReader(data, size).Read(parsed, built);
     if (!m_result)
         return 0;
-    // Moving a vector keeps its storage, so the records stay where they are.
-    m_bytes = std::move(bytes);
     header = parsed;
     scenes.reserve(built.size());
     for (auto& scene : built)
@@ -47,11 +55,12 @@ void StyleFile::Clear()
     for (size_t i = 0; i < scenes.size(); ++i)
         delete scenes[i];
     scenes.clear();
-    std::vector<uint8_t>().swap(m_bytes);
+    StyleBytes().swap(m_readBytes);
+    std::vector<uint8_t>().swap(m_givenBytes);
     m_result = {};
 }
 
-ParseResult StyleFile::ReadWholeFile(LPCTSTR lpszPath, std::vector<uint8_t>& bytes)
+ParseResult StyleFile::ReadWholeFile(LPCTSTR lpszPath, StyleBytes& bytes)
 {
     if (!file.Open(lpszPath, CFile::modeRead | CFile::shareDenyNone | CFile::typeBinary))
         return {ParseStatus::io_error, 0, "cannot open the file for reading"};

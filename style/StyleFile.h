@@ -2,6 +2,9 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
+#include <type_traits>
+#include <utility>
 #include <vector>
 
 #include "framework/afx.h"
@@ -9,6 +12,31 @@
 #include "style/Records.h"
 #include "style/Scene.h"
 #include "style/StyleList.h"
+
+// An allocator whose default construction leaves elements uninitialised, so
+// that sizing a buffer about to be filled does not first zero it.
+template <class T>
+struct DefaultInitAllocator : std::allocator<T> {
+    template <class U>
+    struct rebind {
+        using other = DefaultInitAllocator<U>;
+    };
+    using std::allocator<T>::allocator;
+
+    template <class U>
+    void construct(U* p) noexcept(std::is_nothrow_default_constructible_v<U>)
+    {
+        ::new (static_cast<void*>(p)) U;
+    }
+    template <class U, class... Args>
+    void construct(U* p, Args&&... args)
+    {
+        ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
+    }
+};
+
+// A file's bytes as ParseFile reads them.
+using StyleBytes = std::vector<uint8_t, DefaultInitAllocator<uint8_t>>;
 
 class StyleFile {
 public:
@@ -32,8 +60,12 @@ public:
 
 private:
     void Clear();
-    ParseResult ReadWholeFile(LPCTSTR lpszPath, std::vector<uint8_t>& bytes);
+    ParseResult ReadWholeFile(LPCTSTR lpszPath, StyleBytes& bytes);
+    // Builds the document from size bytes at data; the caller keeps them.
+    int Build(const uint8_t* data, uint64_t size);
 
-    std::vector<uint8_t> m_bytes;  // the file's bytes: resource records point into them
+    // The file's bytes, whichever way they came: resource records point into them.
+    StyleBytes m_readBytes;
+    std::vector<uint8_t> m_givenBytes;
     ParseResult m_result;
 };

@@ -9,12 +9,6 @@
 
 namespace {
 
-// The one bounds check: size bytes from offset lie within total bytes.
-bool Fits(uint64_t offset, uint64_t size, uint64_t total)
-{
-    return offset <= total && size <= total - offset;
-}
-
 std::string Hex(uint64_t value)
 {
     char buf[2 + 16];
@@ -40,21 +34,6 @@ const char* BlockName(ResType type)
     }
 }
 
-// Calls f(word index, mask) for each 64-bit word of a bitmap that the bits
-// [offset, offset + size) touch; size is not 0.
-template <class F>
-void ForEachWord(uint64_t offset, uint64_t size, F f)
-{
-    const uint64_t last = offset + size - 1;
-    for (uint64_t word = offset / 64; word <= last / 64; ++word) {
-        const unsigned lo = word == offset / 64 ? offset % 64 : 0;
-        const unsigned hi = word == last / 64 ? last % 64 : 63;
-        const uint64_t mask = (~uint64_t{0} << lo) & (~uint64_t{0} >> (63 - hi));
-        if (!f(static_cast<std::size_t>(word), mask))
-            return;
-    }
-}
-
 }  // namespace
 
 std::string ParseResult::Message() const
@@ -62,10 +41,6 @@ std::string ParseResult::Message() const
     if (status == ParseStatus::ok)
         return "ok";
     return "offset " + Hex(offset) + ": " + description;
-}
-
-StyleReader::StyleReader(const std::vector<uint8_t>& bytes) : m_data(bytes.data()), m_size(bytes.size())
-{
 }
 
 ParseResult StyleReader::Read(StyleHeader& header, std::vector<std::unique_ptr<Scene>>& scenes)
@@ -220,13 +195,8 @@ Res& StyleReader::ReadResource(Scene& scene, uint64_t entry, uint32_t depth)
         break;
     }
     Need(block, size, block, BlockName(type));
-    if (!IsFree(block, size)) {
-        if (IsResourceStart(block))
-            Fail(ParseStatus::reached_twice, entry,
-                 "resource at " + Hex(block) + " is reached a second time (a cycle or a shared child)");
-        FailOverlap(block, size, block, BlockName(type));
-    }
-    Mark(block, size);
+    if (!TryMark(block, size))
+        FailBlockTaken(entry, block, size, type);
 
     Res& res = scene.m_resources.Add();
     res.m_type = type;
@@ -251,29 +221,46 @@ void StyleReader::ReadFrames(Res& region, uint64_t block)
     std::memcpy(region.frames.data(), m_data + list, size);
 }
 
-void StyleReader::Need(uint64_t offset, uint64_t size, uint64_t at, const char* what) const
+bool StyleReader::TryMark(uint64_t offset, uint64_t size)
 {
-    if (!Fits(offset, size, m_size))
-        Fail(ParseStatus::out_of_bounds, at,
-             std::string(what) + " at " + Hex(offset) + " (" + std::to_string(size) +
-                 " bytes) reaches past the end of the file (" + std::to_string(m_size) + " bytes)");
-}
-
-void StyleReader::Claim(uint64_t offset, uint64_t size, uint64_t at, const char* what)
-{
-    if (size == 0)
-        return;
-    if (!IsFree(offset, size))
-        FailOverlap(offset, size, at, what);
-    Mark(offset, size);
-}
-
-void StyleReader::Mark(uint64_t offset, uint64_t size)
-{
-    ForEachWord(offset, size, [this](std::size_t word, uint64_t mask) {
-        m_claimed[word] |= mask;
+    // Callers have checked that the bytes lie inside the file, so the sum
+    // does not wrap and every word is in the bitmap.
+    const uint64_t last = offset + size - 1;
+    const std::size_t first = static_cast<std::size_t>(offset / 64);
+    const std::size_t end = static_cast<std::size_t>(last / 64);
+    const uint64_t head = ~uint64_t{0} << (offset % 64);
+    const uint64_t tail = ~uint64_t{0} >> (63 - last % 64);
+    if (first == end) {
+        if (m_claimed[first] & head & tail)
+            return false;
+        m_claimed[first] |= head & tail;
         return true;
-    });
+    }
+    if ((m_claimed[first] & head) || (m_claimed[end] & tail))
+        return false;
+    for (std::size_t word = first + 1; word < end; ++word)
+        if (m_claimed[word])
+            return false;
+    m_claimed[first] |= head;
+    std::fill(m_claimed.begin() + static_cast<std::ptrdiff_t>(first + 1),
+              m_claimed.begin() + static_cast<std::ptrdiff_t>(end), ~uint64_t{0});
+    m_claimed[end] |= tail;
+    return true;
+}
+
+void StyleReader::FailBounds(uint64_t offset, uint64_t size, uint64_t at, const char* what) const
+{
+    Fail(ParseStatus::out_of_bounds, at,
+         std::string(what) + " at " + Hex(offset) + " (" + std::to_string(size) +
+             " bytes) reaches past the end of the file (" + std::to_string(m_size) + " bytes)");
+}
+
+void StyleReader::FailBlockTaken(uint64_t entry, uint64_t block, uint64_t size, ResType type) const
+{
+    if (IsResourceStart(block))
+        Fail(ParseStatus::reached_twice, entry,
+             "resource at " + Hex(block) + " is reached a second time (a cycle or a shared child)");
+    FailOverlap(block, size, block, BlockName(type));
 }
 
 void StyleReader::FailOverlap(uint64_t offset, uint64_t size, uint64_t at, const char* what) const
@@ -295,16 +282,6 @@ bool StyleReader::IsResourceStart(uint64_t offset) const
             return true;
     }
     return false;
-}
-
-bool StyleReader::IsFree(uint64_t offset, uint64_t size) const
-{
-    bool free = true;
-    ForEachWord(offset, size, [&](std::size_t word, uint64_t mask) {
-        free = (m_claimed[word] & mask) == 0;
-        return free;
-    });
-    return free;
 }
 
 void StyleReader::Fail(ParseStatus status, uint64_t at, std::string what) const

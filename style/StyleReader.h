@@ -14,7 +14,7 @@
 
 class StyleReader {
 public:
-    explicit StyleReader(const std::vector<uint8_t>& bytes);
+    StyleReader(const uint8_t* data, uint64_t size) : m_data(data), m_size(size) {}
 
     // Fills header and scenes for a valid file; on refusal leaves scenes
     // empty and says why.
@@ -35,15 +35,31 @@ private:
 
     // Refuses unless size bytes from offset lie inside the file; `at` is the
     // offset blamed, `what` names the part.
-    void Need(uint64_t offset, uint64_t size, uint64_t at, const char* what) const;
+    void Need(uint64_t offset, uint64_t size, uint64_t at, const char* what) const
+    {
+        if (!Fits(offset, size, m_size))
+            FailBounds(offset, size, at, what);
+    }
+    // The one bounds check: size bytes from offset lie within total bytes.
+    static bool Fits(uint64_t offset, uint64_t size, uint64_t total)
+    {
+        return offset <= total && size <= total - offset;
+    }
     // Marks bytes as read, refusing bytes that something else already holds.
-    void Claim(uint64_t offset, uint64_t size, uint64_t at, const char* what);
-    void Mark(uint64_t offset, uint64_t size);
-    bool IsFree(uint64_t offset, uint64_t size) const;
+    void Claim(uint64_t offset, uint64_t size, uint64_t at, const char* what)
+    {
+        if (size != 0 && !TryMark(offset, size))
+            FailOverlap(offset, size, at, what);
+    }
+    // Marks size (not 0) bytes from offset unless any of them is taken
+    // already; then marks none and returns false.
+    bool TryMark(uint64_t offset, uint64_t size);
     // Whether a resource block already read begins at offset; only asked
     // once a block is found taken, to name the fault.
     bool IsResourceStart(uint64_t offset) const;
+    [[noreturn]] void FailBounds(uint64_t offset, uint64_t size, uint64_t at, const char* what) const;
     [[noreturn]] void FailOverlap(uint64_t offset, uint64_t size, uint64_t at, const char* what) const;
+    [[noreturn]] void FailBlockTaken(uint64_t entry, uint64_t block, uint64_t size, ResType type) const;
     [[noreturn]] void Fail(ParseStatus status, uint64_t at, std::string what) const;
 
     uint16_t U16(uint64_t offset) const;
