@@ -16,6 +16,10 @@ enum : ResType {
 
 class Res {
 public:
+    Res() = default;
+    // A resource whose lists draw their storage from arena.
+    explicit Res(std::pmr::memory_resource* arena) : frames(arena), children(arena) {}
+
     // The type code stored in the file; codes other than 1 to 4 are kept.
     ResType GetType() const { return m_type; }
 

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <memory_resource>
 #include <vector>
 
 #include "style/Res.h"
@@ -18,7 +19,7 @@ public:
             const std::size_t capacity = m_chunks.empty() ? 1 : std::min(m_chunks.back().capacity() * 2, kMaxChunk);
             m_chunks.emplace_back().reserve(capacity);
         }
-        return m_chunks.back().emplace_back();
+        return m_chunks.back().emplace_back(&m_arena);
     }
 
     template <class F>
@@ -31,5 +32,9 @@ public:
 
 private:
     static constexpr std::size_t kMaxChunk = 1024;  // 64 KiB: below the size malloc maps on its own
+    // Frame and child lists: hundreds of thousands of small blocks in a big
+    // scene, released all at once with it. Declared first, so it outlives
+    // the lists that point into it.
+    std::pmr::monotonic_buffer_resource m_arena;
     std::vector<std::vector<Res>> m_chunks;
 };
