@@ -10,9 +10,7 @@
 
 StyleFile::~StyleFile()
 {
-    for (size_t i = 0; i < scenes.size(); ++i)
-        delete scenes[i];
-    scenes.clear();
+    Clear();
 }
 
 int StyleFile::ParseFile(LPCTSTR lpszPath)
@@ -23,16 +21,17 @@ int StyleFile::ParseFile(LPCTSTR lpszPath)
     if (!m_result || !Build(bytes.data(), bytes.size()))
         return 0;
     // Moving a vector keeps its storage, so the records stay where they are.
-    m_readBytes = std::move(bytes);
+    m_bytes = std::move(bytes);
     return 1;
 }
 
-int StyleFile::ParseBytes(std::vector<uint8_t> bytes)
+int StyleFile::ParseBytes(const std::vector<uint8_t>& bytes)
 {
     Clear();
-    if (!Build(bytes.data(), bytes.size()))
+    StyleBytes own(bytes.begin(), bytes.end());
+    if (!Build(own.data(), own.size()))
         return 0;
-    m_givenBytes = std::move(bytes);
+    m_bytes = std::move(own);
     return 1;
 }
 
@@ -55,8 +54,7 @@ void StyleFile::Clear()
     for (size_t i = 0; i < scenes.size(); ++i)
         delete scenes[i];
     scenes.clear();
-    StyleBytes().swap(m_readBytes);
-    std::vector<uint8_t>().swap(m_givenBytes);
+    StyleBytes().swap(m_bytes);
     m_result = {};
 }
 

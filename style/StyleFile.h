@@ -50,7 +50,7 @@ public:
     // opened for reading only, shared, and closed before returning.
     int ParseFile(LPCTSTR lpszPath);
     // The same for a file's bytes already in memory.
-    int ParseBytes(std::vector<uint8_t> bytes);
+    int ParseBytes(const std::vector<uint8_t>& bytes);
     // Why the last parse refused its input (status ok after a success).
     const ParseResult& GetParseResult() const { return m_result; }
 
@@ -64,8 +64,7 @@ private:
     // Builds the document from size bytes at data; the caller keeps them.
     int Build(const uint8_t* data, uint64_t size);
 
-    // The file's bytes, whichever way they came: resource records point into them.
-    StyleBytes m_readBytes;
-    std::vector<uint8_t> m_givenBytes;
+    // The file's bytes: resource records point into them.
+    StyleBytes m_bytes;
     ParseResult m_result;
 };
