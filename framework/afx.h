@@ -2,5 +2,6 @@
 #pragma once
 
 #include "framework/core/File.h"
+#include "framework/core/Path.h"
 #include "framework/core/String.h"
 #include "framework/core/WinTypes.h"

@@ -35,6 +35,9 @@ public:
     BOOL IsIconic() const;
     void GetClientRect(RECT* lpRect) const;
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+    // FALSE stops the window repainting after each change; TRUE lets it
+    // repaint again, and it redraws itself as it now stands.
+    void SetRedraw(BOOL bRedraw = TRUE) { SendMessage(WM_SETREDRAW, static_cast<WPARAM>(bRedraw), 0); }
 
     // The message being handled, passed to the window's default processing.
     LRESULT Default();
