@@ -1,0 +1,62 @@
+#include "browse/NodeLabels.h"
+
+#include <cinttypes>
+#include <cstdio>
+#include <cstring>
+
+#include "style/Records.h"
+
+namespace {
+
+const char* LabelPattern(NodeKind kind)
+{
+    switch (kind) {
+    case NodeKind::Scene:
+        return "Scene_%" PRIx32;
+    case NodeKind::ResGroup:
+        return "ResGroup_%" PRIx32;
+    case NodeKind::PicRegion:
+        return "PicRigion_%" PRIx32;
+    case NodeKind::Pic:
+        return "Pic_%" PRIx32;
+    case NodeKind::String:
+        return "String%" PRIx32;
+    case NodeKind::File:
+    case NodeKind::Frame:
+        break;
+    }
+    return "%" PRIx32;
+}
+
+}  // namespace
+
+uint32_t ResId(const Res& res)
+{
+    // The four records begin alike: the type byte, then the id, unaligned.
+    static_assert(offsetof(PicRegionInfo, id) == 1 && offsetof(StringInfo, id) == 1 &&
+                  offsetof(ResGroupInfo, id) == 1 && offsetof(PicInfo, id) == 1);
+    uint32_t id;
+    std::memcpy(&id, static_cast<const uint8_t*>(res.record) + 1, sizeof id);
+    return id;
+}
+
+CString NodeLabel(NodeKind kind, uint32_t id, const MacroNameIndex& names)
+{
+    if (const CString* name = names.Find(id))
+        return *name;
+    char text[32];
+    std::snprintf(text, sizeof text, LabelPattern(kind), id);
+    return CString(text);
+}
+
+CString SceneLabel(const Scene& scene, const MacroNameIndex& names)
+{
+    return NodeLabel(NodeKind::Scene, scene.info.id, names);
+}
+
+CString FrameLabel(size_t index)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "Frame%02zu", index);
+    return CString(text);
+}
