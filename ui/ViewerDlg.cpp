@@ -1,5 +1,6 @@
 #include "ui/ViewerDlg.h"
 
+#include "browse/NodeLabels.h"
 #include "browse/NodeTag.h"
 #include "ui/AboutDlg.h"
 #include "ui/IconPlacement.h"
@@ -124,22 +125,100 @@ HCURSOR CViewerDlg::OnQueryDragIcon()
 
 void CViewerDlg::OnBrowseSty()
 {
-    Default();
+    UpdateData(TRUE);
+    CFileDialog dlg(TRUE, "", m_strStyPath, OFN_READONLY | OFN_HIDEREADONLY | OFN_FILEMUSTEXIST,
+                    "Sty File(*.sty)|*.sty|All File(*.*)|*.*||", nullptr);
+    dlg.m_ofn.lpstrTitle = "请选择sty文件路径";
+    LoadHeaderMacros();
+    if (dlg.DoModal() != IDOK)
+        return;
+
+    // The tree's tags point into the document: the tree goes first, so that
+    // no node is left naming what is about to be freed, whatever the parse
+    // of the new file gives.
+    m_tree.DeleteAllItems();
+    delete m_pStyleFile;
+    m_pStyleFile = nullptr;
+
+    m_strStyPath = dlg.GetPathName();
+    UpdateData(FALSE);
+    m_strFileTitle = dlg.GetFileName();
+    PathRemoveExtension(m_strFileTitle.GetBuffer(MAX_PATH));
+    m_strFileTitle.ReleaseBuffer(-1);
+
+    m_pStyleFile = new StyleFile;
+    if (m_pStyleFile->ParseFile(m_strStyPath)) {
+        RebuildTree();
+    } else {
+        AfxMessageBox("invalid style file format!", 0, 0);
+        delete m_pStyleFile;
+        m_pStyleFile = nullptr;
+    }
 }
 
-void CViewerDlg::OnTreeSelChanged(NMHDR*, LRESULT* pResult)
+void CViewerDlg::OnTreeSelChanged(NMHDR* pNMHDR, LRESULT* pResult)
 {
-    *pResult = Default();
+    HTREEITEM hItem = reinterpret_cast<NM_TREEVIEW*>(pNMHDR)->itemNew.hItem;
+    if (!hItem)
+        return;
+    const auto* pTag = reinterpret_cast<const NodeTag*>(m_tree.GetItemData(hItem));
+    if (!pTag)
+        return;
+
+    m_list.DeleteAllItems();
+    switch (pTag->kind) {
+    case NodeKind::File:
+        ShowFileInfo(reinterpret_cast<const StyleHeader*>(pTag->payload));
+        break;
+    case NodeKind::Scene:
+        ShowSceneInfo(reinterpret_cast<const Scene*>(pTag->payload));
+        break;
+    case NodeKind::ResGroup:
+        ShowResGroupInfo(reinterpret_cast<const Res*>(pTag->payload));
+        break;
+    case NodeKind::PicRegion:
+        ShowPicRegionInfo(reinterpret_cast<const Res*>(pTag->payload));
+        break;
+    case NodeKind::Pic:
+        ShowPicInfo(reinterpret_cast<const Res*>(pTag->payload));
+        break;
+    case NodeKind::String:
+        ShowStringInfo(reinterpret_cast<const Res*>(pTag->payload));
+        break;
+    case NodeKind::Frame: {
+        // A frame's tag holds only its index; its region is the parent node.
+        const auto* pRegionTag = reinterpret_cast<const NodeTag*>(m_tree.GetItemData(m_tree.GetParentItem(hItem)));
+        ShowFrameInfo(reinterpret_cast<const Res*>(pRegionTag->payload), pTag->payload);
+        break;
+    }
+    }
+    UpdateData(FALSE);
+    *pResult = 0;
 }
 
 void CViewerDlg::OnBrowseHeader()
 {
-    Default();
+    UpdateData(TRUE);
+    CFileDialog dlg(TRUE, "", m_strHeaderPath, OFN_READONLY | OFN_HIDEREADONLY | OFN_FILEMUSTEXIST,
+                    "C/C++ Header File(*.h)|*.h|All File(*.*)|*.*||", nullptr);
+    dlg.m_ofn.lpstrTitle = "请选择头文件文件路径";
+    if (dlg.DoModal() != IDOK)
+        return;
+    m_strHeaderPath = dlg.GetPathName();
+    UpdateData(FALSE);
+    LoadHeaderMacros();
+    if (!m_strStyPath.IsEmpty())
+        RebuildTree();
 }
 
 void CViewerDlg::OnUpdate()
 {
-    Default();
+    UpdateData(TRUE);
+    if (!m_strHeaderPath.IsEmpty())
+        LoadHeaderMacros();
+    if (!m_strStyPath.IsEmpty())
+        RebuildTree();
+    UpdateData(FALSE);
 }
 
 void CViewerDlg::LoadHeaderMacros()
@@ -147,4 +226,100 @@ void CViewerDlg::LoadHeaderMacros()
     if (m_strHeaderPath.IsEmpty())
         return;
     uiFile::GetMacroNameIdFromFile(&m_pMacroList, m_strHeaderPath);
+}
+
+void CViewerDlg::RebuildTree()
+{
+    if (!m_pStyleFile)
+        return;
+    const MacroNameIndex names(m_pMacroList);
+    // A tree that repaints after every insert takes minutes over a big
+    // document; it repaints once, at the end.
+    m_tree.SetRedraw(FALSE);
+    m_tree.DeleteAllItems();
+    HTREEITEM hFile = InsertTaggedItem(m_strFileTitle, NodeKind::File,
+                                       reinterpret_cast<uintptr_t>(&m_pStyleFile->header), TVI_ROOT);
+    for (size_t i = 0; i < m_pStyleFile->scenes.size(); ++i)
+        InsertSceneNode(hFile, m_pStyleFile->scenes[i], names);
+    m_tree.SetRedraw(TRUE);
+}
+
+void CViewerDlg::InsertSceneNode(HTREEITEM hParent, const Scene* pScene, const MacroNameIndex& names)
+{
+    HTREEITEM hScene = InsertTaggedItem(SceneLabel(*pScene, names), NodeKind::Scene,
+                                        reinterpret_cast<uintptr_t>(pScene), hParent);
+    const auto& children = pScene->root_group->children;
+    for (size_t i = 0; i < children.size(); ++i)
+        InsertResNode(hScene, children[i], names);
+}
+
+void CViewerDlg::InsertResNode(HTREEITEM hParent, const Res* pRes, const MacroNameIndex& names)
+{
+    const std::optional<NodeKind> kind = ResNodeKind(pRes->GetType());
+    if (!kind)
+        return;
+    HTREEITEM hItem =
+        InsertTaggedItem(NodeLabel(*kind, ResId(*pRes), names), *kind, reinterpret_cast<uintptr_t>(pRes), hParent);
+    if (*kind == NodeKind::PicRegion) {
+        for (size_t i = 0; i < pRes->frames.size(); ++i)
+            InsertTaggedItem(FrameLabel(i), NodeKind::Frame, i, hItem);
+    } else if (*kind == NodeKind::ResGroup) {
+        for (size_t i = 0; i < pRes->children.size(); ++i)
+            InsertResNode(hItem, pRes->children[i], names);
+    }
+}
+
+HTREEITEM CViewerDlg::InsertTaggedItem(const CString& strLabel, NodeKind kind, uintptr_t payload, HTREEITEM hParent)
+{
+    HTREEITEM hItem = m_tree.InsertItem(strLabel, NodeImage(kind), NodeSelectedImage(kind), hParent, TVI_LAST);
+    // Handed over: the tree deletes the tag with its items.
+    m_tree.SetItemData(hItem, reinterpret_cast<DWORD_PTR>(new NodeTag{kind, payload}));
+    return hItem;
+}
+
+void CViewerDlg::ShowFileInfo(const StyleHeader* pHeader)
+{
+    AddRows(FileRows(*pHeader));
+}
+
+void CViewerDlg::ShowSceneInfo(const Scene* pScene)
+{
+    AddRows(SceneRows(pScene->info));
+}
+
+void CViewerDlg::ShowResGroupInfo(const Res* pRes)
+{
+    AddRows(ResGroupRows(*static_cast<const ResGroupInfo*>(pRes->record)));
+}
+
+void CViewerDlg::ShowPicRegionInfo(const Res* pRes)
+{
+    AddRows(PicRegionRows(*static_cast<const PicRegionInfo*>(pRes->record)));
+}
+
+void CViewerDlg::ShowPicInfo(const Res* pRes)
+{
+    AddRows(PicRows(*static_cast<const PicInfo*>(pRes->record)));
+}
+
+void CViewerDlg::ShowStringInfo(const Res* pRes)
+{
+    AddRows(StringRows(*static_cast<const StringInfo*>(pRes->record)));
+}
+
+void CViewerDlg::ShowFrameInfo(const Res* pRegion, size_t nFrame)
+{
+    AddRows(FrameRows(*static_cast<const PicRegionInfo*>(pRegion->record), pRegion->frames.at(nFrame)));
+}
+
+void CViewerDlg::AddRows(const PropertyRows& rows)
+{
+    int nItem = 0;
+    CString strValue;
+    for (const PropertyRow& row : rows) {
+        m_list.InsertItem(nItem, row.name);
+        strValue = RowValueText(row);
+        m_list.SetItemText(nItem, 1, strValue);
+        ++nItem;
+    }
 }

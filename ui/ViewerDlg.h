@@ -2,7 +2,10 @@
 // list of the selected node.
 #pragma once
 
+#include "browse/MacroNameIndex.h"
+#include "browse/PropertyRows.h"
 #include "framework/afxcmn.h"
+#include "framework/afxdlgs.h"
 #include "framework/afxwin.h"
 #include "style/StyleFile.h"
 #include "style/uiFile.h"
@@ -40,6 +43,26 @@ protected:
 
     // Reloads the macro table from m_strHeaderPath, if one is set.
     void LoadHeaderMacros();
+
+    // Empties the tree and fills it from m_pStyleFile; without a document
+    // it does nothing at all.
+    void RebuildTree();
+    // Adds a scene, or a resource, with everything below it; names labels
+    // the nodes by the macro table as it was when the rebuild began.
+    void InsertSceneNode(HTREEITEM hParent, const Scene* pScene, const MacroNameIndex& names);
+    void InsertResNode(HTREEITEM hParent, const Res* pRes, const MacroNameIndex& names);
+    // Inserts one item at the end of hParent's children and attaches its tag.
+    HTREEITEM InsertTaggedItem(const CString& strLabel, NodeKind kind, uintptr_t payload, HTREEITEM hParent);
+
+    // Each appends the rows of one kind of node to the property list.
+    void ShowFileInfo(const StyleHeader* pHeader);
+    void ShowSceneInfo(const Scene* pScene);
+    void ShowResGroupInfo(const Res* pRes);
+    void ShowPicRegionInfo(const Res* pRes);
+    void ShowPicInfo(const Res* pRes);
+    void ShowStringInfo(const Res* pRes);
+    void ShowFrameInfo(const Res* pRegion, size_t nFrame);
+    void AddRows(const PropertyRows& rows);
 
     DECLARE_MESSAGE_MAP()
 };

@@ -134,28 +134,52 @@ TEST_F(TagTreeCtrlTest, DestructionFreesEveryRecordedTagOnce)
 }
 
 // The tree moves the selection to a remaining item, and tells the parent,
-// while it removes items one by one.
-TEST_F(TagTreeCtrlTest, SelectionNoticesDuringRemovalNeverReachFreedTags)
+// while it removes items one by one: each notice must name a live tag.
+TEST_F(TagTreeCtrlTest, SelectionNoticesDuringDeleteItemNeverReachFreedTags)
 {
     HTREEITEM file = Add("file", TVI_ROOT, NodeKind::File);
     HTREEITEM scene1 = Add("scene1", file, NodeKind::Scene);
     Add("pic", scene1, NodeKind::Pic);
     Add("scene2", file, NodeKind::Scene);
-    Add("scene3", file, NodeKind::Scene);
+    HTREEITEM group = Add("group", file, NodeKind::ResGroup);
+    HTREEITEM child = Add("child", group, NodeKind::Pic);
 
     tree.SelectItem(scene1);
     parent.notices = 0;
     parent.kindsRead.clear();
     tree.DeleteItem(scene1);
     EXPECT_EQ(parent.notices, 1);
-    EXPECT_EQ(parent.kindsRead, std::vector<NodeKind>{NodeKind::Scene});
+    EXPECT_EQ(parent.kindsRead, std::vector<NodeKind>{NodeKind::Scene});  // scene2
 
-    tree.SelectItem(tree.GetChildItem(file));
+    // The selected child goes first, and the selection moves up to the item
+    // being deleted: its own tag is read while the removal is under way.
+    tree.SelectItem(child);
+    parent.notices = 0;
+    parent.kindsRead.clear();
+    tree.DeleteItem(group);
+    // Then the group goes too, the last of its siblings: the selection
+    // moves on to the parent.
+    EXPECT_EQ(parent.kindsRead, (std::vector<NodeKind>{NodeKind::ResGroup, NodeKind::File}));
+    EXPECT_EQ(tree.GetSelectedItem(), file);
+    tree.DeleteAllItems();
+}
+
+// Emptying the tree clears the selection first: one notice, naming no item,
+// rather than one for each item the selection would pass through.
+TEST_F(TagTreeCtrlTest, DeleteAllItemsClearsTheSelectionWithOneNotice)
+{
+    HTREEITEM file = Add("file", TVI_ROOT, NodeKind::File);
+    HTREEITEM scene1 = Add("scene1", file, NodeKind::Scene);
+    Add("pic", scene1, NodeKind::Pic);
+    Add("scene2", file, NodeKind::Scene);
+
+    tree.SelectItem(tree.GetChildItem(scene1));
     parent.notices = 0;
     parent.kindsRead.clear();
     tree.DeleteAllItems();
-    EXPECT_GE(parent.notices, 2);
-    EXPECT_FALSE(parent.kindsRead.empty());
+    EXPECT_EQ(parent.notices, 1);
+    EXPECT_TRUE(parent.kindsRead.empty());
+    EXPECT_EQ(tree.GetCount(), 0u);
     EXPECT_TRUE(tree.m_ownedData.empty());
 }
 
