@@ -1,0 +1,78 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "browse/MacroLookup.h"
+#include "browse/NodeLabels.h"
+#include "framework/core/Path.h"
+
+namespace {
+
+std::string Label(NodeKind kind, uint32_t id, const NameIdNode* head = nullptr)
+{
+    return NodeLabel(kind, id, MacroNameIndex(head)).GetString();
+}
+
+TEST(NodeLabels, GeneratedFromTheIdInLowerCaseHex)
+{
+    EXPECT_EQ(Label(NodeKind::Scene, 0x1A), "Scene_1a");
+    EXPECT_EQ(Label(NodeKind::String, 0x1A), "String1a");
+    EXPECT_EQ(Label(NodeKind::ResGroup, 0), "ResGroup_0");
+    EXPECT_EQ(Label(NodeKind::Pic, 0xFFFFFFFF), "Pic_ffffffff");
+    EXPECT_EQ(Label(NodeKind::PicRegion, 0xABC), "PicRigion_abc");
+    EXPECT_EQ(FrameLabel(0).GetString(), "Frame00");
+    EXPECT_EQ(FrameLabel(7).GetString(), "Frame07");
+    EXPECT_EQ(FrameLabel(100).GetString(), "Frame100");
+}
+
+TEST(NodeLabels, MacroNamesWinAsTheListWalkFindsThem)
+{
+    NameIdNode empty{nullptr, "", 7};
+    NameIdNode top{&empty, "TOP", 0x80000000u};
+    NameIdNode zero{&top, "ZERO", 0};
+    NameIdNode later{&zero, "SECOND", 0x1A};
+    NameIdNode first{&later, "FIRST", 0x1A};
+
+    // One table serves scenes and resources alike.
+    EXPECT_EQ(Label(NodeKind::Scene, 0x1A, &first), "FIRST");
+    EXPECT_EQ(Label(NodeKind::Pic, 0x1A, &first), "FIRST");
+    EXPECT_EQ(Label(NodeKind::ResGroup, 0, &first), "ZERO");
+    EXPECT_EQ(Label(NodeKind::String, 0x80000000u, &first), "TOP");
+    EXPECT_EQ(Label(NodeKind::PicRegion, 7, &first), "");
+    EXPECT_EQ(Label(NodeKind::Pic, 0x1B, &first), "Pic_1b");
+
+    // The index answers as the list walk does, for every id in the list
+    // and for ones it lacks.
+    const MacroNameIndex index(&first);
+    for (uint32_t id : {0x1Au, 0u, 0x80000000u, 7u, 0x1Bu, 0xFFFFFFFFu}) {
+        CString walked = "none";
+        const bool found = LookupMacroName(&first, id, walked);
+        const CString* indexed = index.Find(id);
+        ASSERT_EQ(indexed != nullptr, found) << id;
+        if (found) {
+            EXPECT_EQ(*indexed, walked) << id;
+        }
+    }
+}
+
+std::string Title(std::string name)
+{
+    CString title = name.c_str();
+    PathRemoveExtension(title.GetBuffer(MAX_PATH));
+    title.ReleaseBuffer(-1);
+    return title.GetString();
+}
+
+TEST(FileTitle, OnlyTheLastExtensionGoes)
+{
+    EXPECT_EQ(Title("main.sty"), "main");
+    EXPECT_EQ(Title("a.b.sty"), "a.b");
+    EXPECT_EQ(Title("noext"), "noext");
+    EXPECT_EQ(Title(".sty"), "");
+    EXPECT_EQ(Title("演示 文件.sty"), "演示 文件");
+    // As the platform's shell has it: an "extension" holding a space is none.
+    EXPECT_EQ(Title("v1.2 final"), "v1.2 final");
+    EXPECT_EQ(Title(""), "");
+}
+
+}  // namespace
