@@ -1,0 +1,469 @@
+// The viewer's browsing, driven through its handlers as a person drives it:
+// file dialogs answered from a script, buttons clicked, tree nodes selected.
+#include <gtest/gtest.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "framework/headless/Headless.h"
+#include "tests/support/StyWriter.h"
+#include "ui/ViewerDlg.h"
+
+namespace {
+
+using Rows = std::vector<std::pair<std::string, std::string>>;
+
+const UINT kIconIds[] = {IDR_MAINFRAME, IDI_FILE,      IDI_FILE_SEL,      IDI_SCENE,  IDI_SCENE_SEL,
+                         IDI_RESGROUP,  IDI_RESGROUP_SEL, IDI_PICREGION, IDI_PICREGION_SEL, IDI_PIC,
+                         IDI_PIC_SEL,   IDI_STRING,    IDI_STRING_SEL,    IDI_FRAME,  IDI_FRAME_SEL};
+
+// Scene 0x1a: a group 0 holding a region 0xff with two frames, a group
+// 0x10 with a picture, a resource of an unknown type and a string 0x1a;
+// then a picture 0xffffffff and a region 0x300 without frames. Scene 2 has
+// no resources.
+StyWriter SampleDocument()
+{
+    StyWriter w;
+    const size_t scene = w.Scene(0x1A);
+    const size_t group = w.Group(scene, 0);
+    const size_t region = w.Region(group, 0xFF, {5, 0xFFFF});
+    StyNode& r = w.Node(region);
+    r.fill = false;
+    r.region.x = -1;
+    r.region.y = 20;
+    r.region.width = 0xFFFF;
+    r.region.height = 40;
+    r.region.frames_num = 9;
+    r.region.pic_offset = 0x1234;
+    const size_t inner = w.Group(group, 0x10);
+    w.Pic(inner, 0x11, 3);
+    w.Other(group, 9, {1, 2, 3});
+    w.String(group, 0x1A, 4);
+    const size_t pic = w.Pic(scene, 0xFFFFFFFF, 2);
+    w.Node(pic).fill = false;
+    w.Node(pic).pic.offset = 0x77;
+    w.Node(pic).pic.x = -32768;
+    w.Node(pic).pic.width = 0xFFFF;
+    w.Node(pic).pic.visible = 1;
+    w.Region(scene, 0x300, {});
+    w.Scene(2);
+    return w;
+}
+
+const char* const kSampleOutline =
+    "main 0/1\n"
+    "  Scene_1a 2/3\n"
+    "    ResGroup_0 4/5\n"
+    "      PicRigion_ff 6/7\n"
+    "        Frame00 12/13\n"
+    "        Frame01 12/13\n"
+    "      ResGroup_10 4/5\n"
+    "        Pic_11 8/9\n"
+    "      String1a 10/11\n"
+    "    Pic_ffffffff 8/9\n"
+    "    PicRigion_300 6/7\n"
+    "  Scene_2 2/3\n";
+
+class ViewerBrowseTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        headless::Reset();
+        for (UINT id : kIconIds)
+            headless::AddIcon(id);
+        std::string pattern = ::testing::TempDir() + "lorvex_browse_XXXXXX";
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        m_dir = pattern + "/";
+    }
+
+    void TearDown() override
+    {
+        headless::Reset();
+        for (const std::string& path : m_files)
+            std::remove(path.c_str());
+        rmdir(m_dir.c_str());
+    }
+
+    std::string Path(const std::string& name)
+    {
+        m_files.push_back(m_dir + name);
+        return m_dir + name;
+    }
+    std::string WriteSty(const std::string& name, const StyWriter& w)
+    {
+        const std::string path = Path(name);
+        EXPECT_TRUE(WriteBytes(path, w.Write().bytes));
+        return path;
+    }
+    std::string WriteText(const std::string& name, const std::string& text)
+    {
+        const std::string path = Path(name);
+        std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
+        return path;
+    }
+
+    // Runs the dialog with body as the inside of its modal loop.
+    void Run(const std::function<void()>& body)
+    {
+        headless::PushModal([&](CDialog&) { body(); });
+        m_dlg.DoModal();
+    }
+
+    // The sty "Browse..." button, with the file dialog answering path (or
+    // cancelled when path is empty).
+    void OpenSty(const std::string& path)
+    {
+        headless::PushFileDialog(path.empty() ? IDCANCEL : IDOK, path);
+        headless::Click(m_dlg, IDC_BROWSE_STY);
+    }
+    void OpenHeader(const std::string& path)
+    {
+        headless::PushFileDialog(path.empty() ? IDCANCEL : IDOK, path);
+        headless::Click(m_dlg, IDC_BROWSE_HEADER);
+    }
+
+    // The tree as text: one line per node, "label image/selected image",
+    // indented by depth, in display order.
+    std::string Outline() const
+    {
+        std::string out;
+        std::function<void(HTREEITEM, int)> walk = [&](HTREEITEM item, int depth) {
+            for (; item; item = m_dlg.m_tree.GetNextSiblingItem(item)) {
+                int image = -1;
+                int selected = -1;
+                m_dlg.m_tree.GetItemImage(item, image, selected);
+                out += std::string(static_cast<size_t>(depth) * 2, ' ') + m_dlg.m_tree.GetItemText(item).GetString() +
+                       " " + std::to_string(image) + "/" + std::to_string(selected) + "\n";
+                walk(m_dlg.m_tree.GetChildItem(item), depth + 1);
+            }
+        };
+        walk(m_dlg.m_tree.GetRootItem(), 0);
+        return out;
+    }
+
+    // The node reached by following labels from the root; null if none.
+    HTREEITEM Find(const std::vector<std::string>& labels) const
+    {
+        HTREEITEM level = m_dlg.m_tree.GetRootItem();
+        HTREEITEM found = nullptr;
+        for (const std::string& label : labels) {
+            found = level;
+            while (found && m_dlg.m_tree.GetItemText(found) != label.c_str())
+                found = m_dlg.m_tree.GetNextSiblingItem(found);
+            if (!found)
+                return nullptr;
+            level = m_dlg.m_tree.GetChildItem(found);
+        }
+        return found;
+    }
+
+    Rows ListRows() const
+    {
+        Rows rows;
+        for (int i = 0; i < m_dlg.m_list.GetItemCount(); ++i)
+            rows.emplace_back(m_dlg.m_list.GetItemText(i, 0).GetString(), m_dlg.m_list.GetItemText(i, 1).GetString());
+        return rows;
+    }
+
+    Rows Select(const std::vector<std::string>& labels)
+    {
+        HTREEITEM item = Find(labels);
+        EXPECT_NE(item, nullptr) << labels.back();
+        m_dlg.m_tree.SelectItem(item);
+        return ListRows();
+    }
+
+    std::string EditText(int id) { return headless::Child(m_dlg.m_hWnd, id)->text; }
+
+    std::string m_dir;
+    std::vector<std::string> m_files;
+    CViewerDlg m_dlg;
+};
+
+TEST_F(ViewerBrowseTest, OpeningAFileShowsItsWholeTree)
+{
+    const std::string sty = WriteSty("main.sty", SampleDocument());
+    Run([&] {
+        headless::Type(m_dlg, IDC_STY_PATH, "typed.sty");
+        OpenSty(sty);
+
+        const auto& asked = headless::FileDialogs();
+        ASSERT_EQ(asked.size(), 1u);
+        EXPECT_EQ(asked[0].title, "请选择sty文件路径");
+        EXPECT_EQ(asked[0].filter, "Sty File(*.sty)|*.sty|All File(*.*)|*.*||");
+        EXPECT_EQ(asked[0].initialFile, "typed.sty");
+        EXPECT_EQ(asked[0].flags, 0x1005u);
+        EXPECT_TRUE(asked[0].hasDefExt);
+        EXPECT_EQ(asked[0].defExt, "");
+
+        EXPECT_EQ(Outline(), kSampleOutline);
+        EXPECT_EQ(m_dlg.m_tree.GetSelectedItem(), nullptr);
+        EXPECT_EQ(EditText(IDC_STY_PATH), sty);
+        EXPECT_TRUE(headless::MessageBoxes().empty());
+        EXPECT_EQ(m_dlg.m_list.GetItemCount(), 0);
+    });
+}
+
+TEST_F(ViewerBrowseTest, SelectingANodeShowsItsRows)
+{
+    const std::string sty = WriteSty("main.sty", SampleDocument());
+    Run([&] {
+        OpenSty(sty);
+        EXPECT_EQ(Select({"main"}), (Rows{{"scene num", "2"}}));
+
+        const Rows scene = Select({"main", "Scene_1a"});
+        ASSERT_EQ(scene.size(), 30u);
+        EXPECT_EQ(scene[0], (std::pair<std::string, std::string>{"id", "0x0000001a"}));
+        EXPECT_EQ(scene[13].first, "rotation");
+        EXPECT_EQ(scene[14].first, "Key0");
+        EXPECT_EQ(scene[29].first, "Key15");
+
+        EXPECT_EQ(Select({"main", "Scene_1a", "Pic_ffffffff"}), (Rows{
+                                                                    {"type", "4"},
+                                                                    {"id", "0xffffffff"},
+                                                                    {"offset", "0x00000077"},
+                                                                    {"x", "-32768"},
+                                                                    {"y", "0"},
+                                                                    {"width", "65535"},
+                                                                    {"height", "0"},
+                                                                    {"visible", "1"},
+                                                                    {"pic id", "2"},
+                                                                }));
+        EXPECT_EQ(Select({"main", "Scene_1a", "ResGroup_0", "PicRigion_ff"}), (Rows{
+                                                                                  {"type", "1"},
+                                                                                  {"id", "0x000000ff"},
+                                                                                  {"offset", "0x00000000"},
+                                                                                  {"x", "-1"},
+                                                                                  {"y", "20"},
+                                                                                  {"width", "65535"},
+                                                                                  {"height", "40"},
+                                                                                  {"visible", "0"},
+                                                                                  {"frames num", "9"},
+                                                                                  {"pic offset", "0x00001234"},
+                                                                              }));
+        // A frame shows its region's fields and its own element of the list.
+        EXPECT_EQ(Select({"main", "Scene_1a", "ResGroup_0", "PicRigion_ff", "Frame01"}), (Rows{
+                                                                                             {"id", "0x000000ff"},
+                                                                                             {"x", "-1"},
+                                                                                             {"y", "20"},
+                                                                                             {"width", "65535"},
+                                                                                             {"height", "40"},
+                                                                                             {"pic id", "65535"},
+                                                                                         }));
+        EXPECT_EQ(Select({"main", "Scene_1a", "ResGroup_0", "PicRigion_ff", "Frame00"}).back().second, "5");
+
+        const Rows group = Select({"main", "Scene_1a", "ResGroup_0", "ResGroup_10"});
+        ASSERT_EQ(group.size(), 15u);
+        EXPECT_EQ(group[1].second, "0x00000010");
+        EXPECT_EQ(group[14].first, "child offset");
+        const Rows text = Select({"main", "Scene_1a", "ResGroup_0", "String1a"});
+        ASSERT_EQ(text.size(), 18u);
+        EXPECT_EQ(text[13], (std::pair<std::string, std::string>{"string id", "4"}));
+        EXPECT_EQ(Select({"main", "Scene_1a", "ResGroup_0", "ResGroup_10", "Pic_11"}).back().second, "3");
+    });
+}
+
+TEST_F(ViewerBrowseTest, ASelectionRefreshesThePathFieldsAndNoItemKeepsTheRows)
+{
+    const std::string sty = WriteSty("main.sty", SampleDocument());
+    Run([&] {
+        OpenSty(sty);
+        Select({"main", "Scene_1a"});
+        headless::Type(m_dlg, IDC_STY_PATH, "typed but not taken");
+        headless::Type(m_dlg, IDC_HEADER_PATH, "typed too");
+        EXPECT_EQ(Select({"main", "Scene_1a", "Pic_ffffffff"}).size(), 9u);  // not 30
+        EXPECT_EQ(EditText(IDC_STY_PATH), sty);
+        EXPECT_EQ(EditText(IDC_HEADER_PATH), "");
+
+        headless::Type(m_dlg, IDC_STY_PATH, "typed again");
+        m_dlg.m_tree.SelectItem(nullptr);
+        EXPECT_EQ(m_dlg.m_list.GetItemCount(), 9);
+        EXPECT_EQ(EditText(IDC_STY_PATH), "typed again");
+    });
+}
+
+TEST_F(ViewerBrowseTest, AHeaderNamesTheNodesOfItsIds)
+{
+    const std::string sty = WriteSty("main.sty", SampleDocument());
+    const std::string header = WriteText("ids.h",
+                                         "#define MAIN_SCENE 0x1a\n"
+                                         "#define LATER_NAME 0x1a\n"
+                                         "#define ROOT_GROUP 0\n"
+                                         "#define LAST_PIC 0xFFFFFFFF\n"
+                                         "#define FRAME_LIKE 1\n");
+    Run([&] {
+        OpenSty(sty);
+        headless::Type(m_dlg, IDC_HEADER_PATH, "typed.h");
+        OpenHeader(header);
+
+        const auto& asked = headless::FileDialogs();
+        ASSERT_EQ(asked.size(), 2u);
+        EXPECT_EQ(asked[1].title, "请选择头文件文件路径");
+        EXPECT_EQ(asked[1].filter, "C/C++ Header File(*.h)|*.h|All File(*.*)|*.*||");
+        EXPECT_EQ(asked[1].initialFile, "typed.h");
+        EXPECT_EQ(asked[1].flags, 0x1005u);
+        EXPECT_TRUE(asked[1].hasDefExt);
+        EXPECT_EQ(asked[1].defExt, "");
+        EXPECT_EQ(EditText(IDC_HEADER_PATH), header);
+
+        // The first name of an id wins, for scenes and resources alike;
+        // frames and the file node never take a name.
+        EXPECT_EQ(Outline(),
+                  "main 0/1\n"
+                  "  MAIN_SCENE 2/3\n"
+                  "    ROOT_GROUP 4/5\n"
+                  "      PicRigion_ff 6/7\n"
+                  "        Frame00 12/13\n"
+                  "        Frame01 12/13\n"
+                  "      ResGroup_10 4/5\n"
+                  "        Pic_11 8/9\n"
+                  "      MAIN_SCENE 10/11\n"
+                  "    LAST_PIC 8/9\n"
+                  "    PicRigion_300 6/7\n"
+                  "  Scene_2 2/3\n");
+    });
+}
+
+TEST_F(ViewerBrowseTest, CancelledDialogsChangeNothingButTheStyDialogLoadsTheHeaderFirst)
+{
+    const std::string sty = WriteSty("main.sty", SampleDocument());
+    const std::string header = WriteText("ids.h", "#define MAIN_SCENE 0x1a\n");
+    Run([&] {
+        OpenSty(sty);
+        const Rows rows = Select({"main", "Scene_2"});
+
+        headless::Type(m_dlg, IDC_HEADER_PATH, header);
+        OpenSty("");
+        EXPECT_EQ(Outline(), kSampleOutline);  // names show only after a rebuild
+        EXPECT_EQ(ListRows(), rows);
+        EXPECT_EQ(EditText(IDC_STY_PATH), sty);
+        ASSERT_NE(m_dlg.m_pMacroList, nullptr);
+        EXPECT_EQ(m_dlg.m_pMacroList->name, "MAIN_SCENE");
+
+        // The header dialog loads nothing before it shows.
+        WriteText("ids.h", "#define NEW_NAME 0x1a\n");
+        OpenHeader("");
+        EXPECT_EQ(m_dlg.m_pMacroList->name, "MAIN_SCENE");
+        EXPECT_EQ(EditText(IDC_HEADER_PATH), header);
+
+        headless::Click(m_dlg, IDC_UPDATE);
+        EXPECT_EQ(m_dlg.m_tree.GetItemText(m_dlg.m_tree.GetChildItem(m_dlg.m_tree.GetRootItem())), "NEW_NAME");
+    });
+}
+
+// After a failed open no node may name the document that went before it:
+// the tree is empty, the list keeps its rows (they are text), and nothing
+// the tree still offers, nor "Update", reads freed memory.
+TEST_F(ViewerBrowseTest, AFailedOpenShowsTheMessageAndLeavesNothingStale)
+{
+    const std::string sty = WriteSty("main.sty", SampleDocument());
+    const std::string broken = WriteText("broken.sty", "not a style file at all");
+    Run([&] {
+        OpenSty(sty);
+        const Rows rows = Select({"main", "Scene_1a", "ResGroup_0", "PicRigion_ff", "Frame01"});
+
+        OpenSty(broken);
+        ASSERT_EQ(headless::MessageBoxes().size(), 1u);
+        EXPECT_EQ(headless::MessageBoxes()[0].text, "invalid style file format!");
+        EXPECT_EQ(headless::MessageBoxes()[0].type, 0u);
+        EXPECT_EQ(m_dlg.m_pStyleFile, nullptr);
+        EXPECT_EQ(m_dlg.m_tree.GetCount(), 0u);
+        EXPECT_EQ(ListRows(), rows);
+        EXPECT_EQ(EditText(IDC_STY_PATH), broken);
+        EXPECT_EQ(m_dlg.m_strFileTitle, "broken");
+
+        m_dlg.m_tree.SelectItem(m_dlg.m_tree.GetRootItem());
+        headless::Click(m_dlg, IDC_UPDATE);
+        headless::Type(m_dlg, IDC_STY_PATH, sty);
+        headless::Click(m_dlg, IDC_UPDATE);
+        EXPECT_EQ(m_dlg.m_tree.GetCount(), 0u);
+        EXPECT_EQ(ListRows(), rows);
+
+        // A good file after the bad one opens as usual.
+        OpenSty(sty);
+        EXPECT_EQ(Outline(), kSampleOutline);
+    });
+}
+
+TEST_F(ViewerBrowseTest, ANewChoiceReplacesTheDocumentAndTheSameFileIsReadAgain)
+{
+    StyWriter other;
+    other.Pic(other.Scene(0x42), 0x43);
+    const std::string first = WriteSty("main.sty", SampleDocument());
+    const std::string second = WriteSty("a.b.sty", other);
+    Run([&] {
+        OpenSty(first);
+        Select({"main", "Scene_1a", "ResGroup_0"});
+        OpenSty(second);
+        EXPECT_EQ(Outline(),
+                  "a.b 0/1\n"
+                  "  Scene_42 2/3\n"
+                  "    Pic_43 8/9\n");
+        EXPECT_EQ(m_dlg.m_list.GetItemCount(), 15);  // the rows stay until the next selection
+
+        WriteSty("a.b.sty", SampleDocument());
+        OpenSty(second);
+        EXPECT_EQ(Outline(), std::string(kSampleOutline).replace(0, 4, "a.b"));
+    });
+}
+
+TEST_F(ViewerBrowseTest, UpdateRebuildsFromTheDocumentHeldAndNeverOpensAFile)
+{
+    StyWriter other;
+    other.Scene(0x99);
+    const std::string sty = WriteSty("main.sty", SampleDocument());
+    const std::string typed = WriteSty("other.sty", other);
+    const std::string header = WriteText("ids.h", "#define SECOND_SCENE 2\n");
+    Run([&] {
+        OpenSty(sty);
+        const Rows rows = Select({"main", "Scene_1a"});
+
+        headless::Type(m_dlg, IDC_STY_PATH, typed);
+        headless::Type(m_dlg, IDC_HEADER_PATH, header);
+        headless::Click(m_dlg, IDC_UPDATE);
+        EXPECT_EQ(Outline(), std::string(kSampleOutline).replace(std::string(kSampleOutline).find("Scene_2"), 7,
+                                                                 "SECOND_SCENE"));
+        EXPECT_EQ(ListRows(), rows);
+        EXPECT_EQ(EditText(IDC_STY_PATH), typed);
+        EXPECT_EQ(m_dlg.m_strFileTitle, "main");
+
+        // Rebuilding twice leaves one tree.
+        headless::Click(m_dlg, IDC_UPDATE);
+        EXPECT_EQ(m_dlg.m_tree.GetCount(), 12u);
+
+        // An empty header path keeps the names; an empty sty path keeps the
+        // tree exactly as it is, selection included.
+        headless::Type(m_dlg, IDC_HEADER_PATH, "");
+        headless::Click(m_dlg, IDC_UPDATE);
+        EXPECT_NE(Find({"main", "SECOND_SCENE"}), nullptr);
+        HTREEITEM selected = Find({"main", "SECOND_SCENE"});
+        m_dlg.m_tree.SelectItem(selected);
+        headless::Type(m_dlg, IDC_STY_PATH, "");
+        headless::Click(m_dlg, IDC_UPDATE);
+        EXPECT_EQ(m_dlg.m_tree.GetSelectedItem(), selected);
+        EXPECT_EQ(m_dlg.m_tree.GetCount(), 12u);
+    });
+}
+
+TEST_F(ViewerBrowseTest, WithoutADocumentHeadersAndUpdateLeaveTheTreeEmpty)
+{
+    const std::string header = WriteText("ids.h", "#define MAIN_SCENE 0x1a\n");
+    Run([&] {
+        OpenHeader(header);
+        ASSERT_NE(m_dlg.m_pMacroList, nullptr);
+        EXPECT_EQ(m_dlg.m_tree.GetCount(), 0u);
+        headless::Type(m_dlg, IDC_STY_PATH, "somewhere.sty");
+        headless::Click(m_dlg, IDC_UPDATE);
+        OpenHeader(header);
+        EXPECT_EQ(m_dlg.m_tree.GetCount(), 0u);
+        EXPECT_EQ(m_dlg.m_pStyleFile, nullptr);
+    });
+}
+
+}  // namespace
