@@ -22,4 +22,7 @@ cmake --build --preset windows --target lorvex
 source scripts/wine-env.sh
 lorvex_wine_use build/windows
 lorvex_wine_prepare
-exec cmake/wine-run.sh build/windows/app/lorvex.exe
+# Started from examples/, so the file dialogs open beside the demo file and its header.
+root=$PWD
+cd examples
+exec "$root/cmake/wine-run.sh" "$root/build/windows/app/lorvex.exe"
