@@ -165,6 +165,10 @@ void CViewerDlg::OnTreeSelChanged(NMHDR* pNMHDR, LRESULT* pResult)
     if (!pTag)
         return;
 
+    // Under Wine a visible list repaints after every row it gains, which
+    // made a scene's 30 rows take most of a second to show; it repaints
+    // once, filled.
+    m_list.SetRedraw(FALSE);
     m_list.DeleteAllItems();
     switch (pTag->kind) {
     case NodeKind::File:
@@ -192,6 +196,7 @@ void CViewerDlg::OnTreeSelChanged(NMHDR* pNMHDR, LRESULT* pResult)
         break;
     }
     }
+    m_list.SetRedraw(TRUE);
     UpdateData(FALSE);
     *pResult = 0;
 }
