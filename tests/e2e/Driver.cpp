@@ -1,111 +1,129 @@
 // Drives the real lorvex.exe as a person would, from another process under
-// the same Wine prefix: starts it, looks at its windows, opens the system
-// menu and the About box, closes everything, and saves a screenshot of the
-// screen after each step.
-//   lorvex_e2e_driver LORVEX.EXE SHOT_DIR
-// Exits 0 when every check held; prints each failed check.
+// the same Wine prefix. It starts the program in the examples folder, looks
+// at its windows, opens the system menu and the About box, then works the
+// file dialogs: cancels each, opens examples/demo.sty and reads the whole
+// tree and every node's rows, chooses examples/demo.h, a header and a copy
+// of demo.sty in a folder whose name is Chinese, types a header path and
+// presses "Update", opens a broken file. A screenshot follows each step.
+//   lorvex_e2e_driver LORVEX.EXE EXAMPLES_DIR DATA_DIR SHOT_DIR
+// Test files are made in DATA_DIR, which must exist and be empty. Exits 0
+// when every check held; prints each check, with what it saw on failure.
 #include <windows.h>
 
 #include <commctrl.h>
 
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "DemoExpectations.h"
+#include "Remote.h"
+#include "Screenshot.h"
+
 namespace {
+
+// Control ids of the main dialog.
+constexpr int kTree = 1000, kStyPath = 1001, kHeaderPath = 1002, kBrowseSty = 1003, kList = 1004, kBrowseHeader = 1005,
+              kUpdate = 1006;
+// Control ids of the platform's file-open dialog: the file name field (a
+// ComboBoxEx holding a ComboBox holding the Edit, all with this id), the
+// file type list and the folder list.
+constexpr int kFileName = 0x47c, kFileTypes = 0x470, kFolders = 0x471;
+
+const wchar_t kStyDialogTitle[] = L"请选择sty文件路径";
+const wchar_t kHeaderDialogTitle[] = L"请选择头文件文件路径";
 
 int g_checks = 0;
 int g_failures = 0;
+std::wstring g_shots;
+int g_shotNumber = 0;
 
-void Check(bool ok, const char* what)
+std::string Utf8(const std::wstring& text)
 {
-    std::printf("%s %s\n", ok ? "ok  " : "FAIL", what);
+    std::string out;
+    const int n =
+        WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+    out.resize(static_cast<size_t>(n));
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), n, nullptr, nullptr);
+    return out;
+}
+
+bool Check(bool ok, const std::string& what)
+{
+    std::printf("%s %s\n", ok ? "ok  " : "FAIL", what.c_str());
     std::fflush(stdout);
     ++g_checks;
     if (!ok)
         ++g_failures;
+    return ok;
 }
 
-std::wstring DosPath(const char* path)
+// Details of a failed check, indented below it.
+void Note(const std::string& text)
 {
-    std::wstring out(path, path + strlen(path));
-    if (!out.empty() && out[0] == L'/')
-        out = L"Z:" + out;
-    for (wchar_t& c : out)
+    std::printf("       %s\n", text.c_str());
+    std::fflush(stdout);
+}
+
+// A Unix path (/...) as Wine's Z: drive shows it.
+std::wstring DosPath(std::wstring path)
+{
+    if (!path.empty() && path[0] == L'/')
+        path = L"Z:" + path;
+    for (wchar_t& c : path)
         if (c == L'/')
             c = L'\\';
-    return out;
+    while (path.size() > 3 && path.back() == L'\\')
+        path.pop_back();
+    return path;
 }
 
 bool WaitFor(const std::function<bool()>& condition, DWORD ms = 15000)
 {
-    for (DWORD waited = 0; waited < ms; waited += 50) {
+    for (DWORD waited = 0; waited < ms; waited += 20) {
         if (condition())
             return true;
-        Sleep(50);
+        Sleep(20);
     }
     return condition();
 }
 
-// Gives the program time to paint before a screenshot.
-void Settle(HWND window)
+// Returns once the window's thread has handled everything sent before.
+void Sync(HWND window)
 {
     DWORD_PTR ignored;
-    SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &ignored);
-    Sleep(400);
+    SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 10000, &ignored);
 }
 
-void SaveScreen(const std::wstring& dir, const wchar_t* name)
+// Lets the program paint, then saves the screen as the next numbered shot.
+void Shot(HWND window, const wchar_t* name)
 {
-    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
-    SelectObject(memory, old);
-
-    const DWORD stride = (static_cast<DWORD>(width) * 3 + 3) & ~3u;
-    const DWORD imageSize = stride * static_cast<DWORD>(height);
-    BITMAPFILEHEADER file{};
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
-    file.bfSize = file.bfOffBits + imageSize;
-    const std::wstring path = dir + L"\\" + name + L".bmp";
-    if (FILE* out = _wfopen(path.c_str(), L"wb")) {
-        fwrite(&file, sizeof(file), 1, out);
-        fwrite(&info.bmiHeader, sizeof(info.bmiHeader), 1, out);
-        fwrite(bits, 1, imageSize, out);
-        fclose(out);
-    }
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
+    Sync(window);
+    Sleep(300);
+    wchar_t numbered[64];
+    swprintf(numbered, 64, L"%02d-%ls", ++g_shotNumber, name);
+    SaveScreen(g_shots, numbered);
 }
 
-HWND FindDialog(const wchar_t* caption, DWORD pid)
+DWORD ProcessOf(HWND window)
 {
-    HWND found = nullptr;
-    for (HWND w = FindWindowW(L"#32770", caption); w; w = FindWindowExW(nullptr, w, L"#32770", caption)) {
-        DWORD owner = 0;
-        GetWindowThreadProcessId(w, &owner);
-        if (owner == pid) {
-            found = w;
-            break;
-        }
-    }
-    return found;
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    return pid;
 }
 
-std::wstring Text(HWND window)
+// The dialog of process pid with this caption (any caption if null) that is
+// not except.
+HWND FindDialog(const wchar_t* caption, DWORD pid, HWND except = nullptr)
 {
-    wchar_t buffer[256] = {};
-    SendMessageW(window, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(buffer));
-    return buffer;
+    for (HWND w = FindWindowExW(nullptr, nullptr, L"#32770", caption); w;
+         w = FindWindowExW(nullptr, w, L"#32770", caption))
+        if (w != except && ProcessOf(w) == pid && IsWindowVisible(w))
+            return w;
+    return nullptr;
 }
 
 // Texts of the statics of a dialog, in creation order.
@@ -116,95 +134,520 @@ std::vector<std::wstring> StaticTexts(HWND dialog)
         wchar_t cls[32] = {};
         GetClassNameW(child, cls, 32);
         if (_wcsicmp(cls, L"Static") == 0)
-            texts.push_back(Text(child));
+            texts.push_back(WindowText(child));
     }
     return texts;
+}
+
+struct Lorvex {
+    PROCESS_INFORMATION process{};
+    HWND main = nullptr;
+
+    HANDLE Handle() const { return process.hProcess; }
+    DWORD Pid() const { return process.dwProcessId; }
+    HWND Item(int id) const { return GetDlgItem(main, id); }
+};
+
+// Everything of the main dialog a person can read.
+struct View {
+    std::vector<TreeNode> tree;
+    std::vector<Row> rows;
+    std::wstring styPath;
+    std::wstring headerPath;
+
+    bool operator==(const View& other) const
+    {
+        return tree == other.tree && rows == other.rows && styPath == other.styPath && headerPath == other.headerPath;
+    }
+};
+
+View Look(const Lorvex& app)
+{
+    return {ReadTree(app.Handle(), app.Item(kTree)), ReadRows(app.Handle(), app.Item(kList)),
+            WindowText(app.Item(kStyPath)), WindowText(app.Item(kHeaderPath))};
+}
+
+// The files the flows open, made in the data folder.
+struct TestFiles {
+    std::wstring demoSty, demoHeader;
+    std::wstring chineseSty, chineseHeader;  // in a folder named 演示 文件夹
+    std::wstring broken;
+};
+
+bool WriteFileBytes(const std::wstring& path, const char* bytes, size_t size)
+{
+    FILE* out = _wfopen(path.c_str(), L"wb");
+    if (!out)
+        return false;
+    const bool written = fwrite(bytes, 1, size, out) == size;
+    return fclose(out) == 0 && written;
+}
+
+bool MakeTestFiles(const std::wstring& examples, const std::wstring& data, TestFiles& files)
+{
+    files.demoSty = examples + L"\\demo.sty";
+    files.demoHeader = examples + L"\\demo.h";
+    const std::wstring chinese = data + L"\\演示 文件夹";
+    files.chineseSty = chinese + L"\\演示 文件.sty";
+    files.chineseHeader = chinese + L"\\演示 头文件.h";
+    files.broken = data + L"\\broken.sty";
+    // A header that promises three scenes, and then the file ends.
+    static const char kTruncated[] = {'S', 'T', 'Y', 1, 3, 0, 0, 0, 3, 0, 0, 0};
+    return CreateDirectoryW(chinese.c_str(), nullptr) &&
+           CopyFileW(files.demoSty.c_str(), files.chineseSty.c_str(), TRUE) &&
+           WriteFileBytes(files.chineseHeader, kFewNamesHeader, strlen(kFewNamesHeader)) &&
+           WriteFileBytes(files.broken, kTruncated, sizeof kTruncated);
+}
+
+// --- the file dialogs ------------------------------------------------------
+
+// Clicks a "Browse..." button; returns the file dialog that opens with the
+// given title, or null.
+HWND OpenFileDialog(const Lorvex& app, int button, const wchar_t* title)
+{
+    PostMessageW(app.Item(button), BM_CLICK, 0, 0);
+    HWND dialog = nullptr;
+    WaitFor([&] { return (dialog = FindDialog(title, app.Pid())) != nullptr; });
+    if (dialog)
+        Sync(dialog);
+    return dialog;
+}
+
+HWND FileNameEdit(HWND dialog)
+{
+    return GetDlgItem(GetDlgItem(GetDlgItem(dialog, kFileName), kFileName), kFileName);
+}
+
+// The names the dialog lists in its folder view.
+std::vector<std::wstring> ListedFiles(const Lorvex& app, HWND dialog)
+{
+    HWND view = FindWindowExW(dialog, nullptr, L"SHELLDLL_DefView", nullptr);
+    HWND list = view ? FindWindowExW(view, nullptr, L"SysListView32", nullptr) : nullptr;
+    return list ? ReadListTexts(app.Handle(), list) : std::vector<std::wstring>();
+}
+
+// Types path into the file name field and clicks the dialog's Open button;
+// true once the dialog has closed.
+bool ChooseFile(HWND dialog, const std::wstring& path)
+{
+    SendMessageW(FileNameEdit(dialog), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+    PostMessageW(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+    return WaitFor([&] { return !IsWindow(dialog); }, 10000);
+}
+
+bool CancelDialog(HWND dialog)
+{
+    PostMessageW(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0);
+    return WaitFor([&] { return !IsWindow(dialog); }, 10000);
+}
+
+// Opens a file through the dialog behind button and waits until the program
+// has done with it (for a file that does not parse: until its message box
+// shows).
+bool Open(const Lorvex& app, int button, const wchar_t* title, const std::wstring& path)
+{
+    HWND dialog = OpenFileDialog(app, button, title);
+    if (!dialog || !ChooseFile(dialog, path))
+        return false;
+    // The program shows the chosen path before it reads the file, and takes
+    // no message until it has read it and rebuilt the tree, or has shown
+    // its message box.
+    const int field = button == kBrowseSty ? kStyPath : kHeaderPath;
+    if (!WaitFor([&] { return WindowText(app.Item(field)) == path; }, 5000))
+        return false;
+    Sync(app.main);
+    return true;
+}
+
+// Clicks "Update". Sent, not posted: the handler opens no dialog, and the
+// click is done when the message returns (a posted click could be handled
+// in the middle of a later read of the tree).
+void PressUpdate(const Lorvex& app)
+{
+    SendMessageW(app.Item(kUpdate), BM_CLICK, 0, 0);
+}
+
+// --- what the tree and the list show -----------------------------------------
+
+enum class Names { None, Demo, Few };
+
+std::wstring ExpectedLabel(const ExpectedNode& node, Names names, const std::wstring& fileTitle)
+{
+    if (node.kind == Kind::File)
+        return fileTitle;
+    switch (names) {
+    case Names::None:
+        return node.plain;
+    case Names::Demo:
+        return node.demoNames;
+    case Names::Few:
+        break;
+    }
+    return node.fewNames;
+}
+
+std::string Describe(const TreeNode& node)
+{
+    return std::string(static_cast<size_t>(node.depth) * 2, ' ') + Utf8(node.text) + " (images " +
+           std::to_string(node.image) + ", " + std::to_string(node.selectedImage) + ")";
+}
+
+// Labels, images, order and nesting of every node against demo.sty's.
+bool TreeIsDemo(const std::vector<TreeNode>& tree, Names names, const std::wstring& fileTitle, const std::string& what)
+{
+    size_t same = 0;  // nodes as expected, from the first
+    while (same < tree.size() && same < kDemoTree.size()) {
+        const ExpectedNode& want = kDemoTree[same];
+        const TreeNode& got = tree[same];
+        const int image = 2 * static_cast<int>(want.kind);
+        if (got.depth != want.depth || got.text != ExpectedLabel(want, names, fileTitle) || got.image != image ||
+            got.selectedImage != image + 1)
+            break;
+        ++same;
+    }
+    if (Check(same == tree.size() && same == kDemoTree.size(), what))
+        return true;
+    if (same < kDemoTree.size()) {
+        const ExpectedNode& want = kDemoTree[same];
+        const int image = 2 * static_cast<int>(want.kind);
+        Note("node " + std::to_string(same) + " should be " +
+             Describe({nullptr, want.depth, ExpectedLabel(want, names, fileTitle), image, image + 1}));
+    }
+    Note(same < tree.size() ? "it is " + Describe(tree[same])
+                            : "the tree has only " + std::to_string(tree.size()) + " nodes");
+    return false;
+}
+
+std::vector<Row> ExpectedRows(const ExpectedNode& node)
+{
+    const std::vector<const wchar_t*>& names = RowNames(node.kind);
+    std::vector<Row> rows;
+    for (size_t i = 0; i < names.size() && i < node.values.size(); ++i)
+        rows.push_back({names[i], node.values[i]});
+    if (node.values.size() != names.size())
+        rows.push_back({L"(the expected values do not fit the names)", L""});
+    return rows;
+}
+
+// Selects each node in turn and reads the rows it shows; tree must match
+// kDemoTree.
+void CheckEveryNodesRows(const Lorvex& app, const std::vector<TreeNode>& tree)
+{
+    for (size_t i = 0; i < tree.size() && i < kDemoTree.size(); ++i) {
+        SendMessageW(app.Item(kTree), TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(tree[i].item));
+        const std::vector<Row> got = ReadRows(app.Handle(), app.Item(kList));
+        const std::vector<Row> want = ExpectedRows(kDemoTree[i]);
+        if (Check(got == want, "the rows of " + Utf8(tree[i].text) + " (" + std::to_string(want.size()) + ")"))
+            continue;
+        for (size_t r = 0; r < got.size() || r < want.size(); ++r) {
+            const std::string seen = r < got.size() ? Utf8(got[r].name + L" = " + got[r].value) : "(none)";
+            const std::string wanted = r < want.size() ? Utf8(want[r].name + L" = " + want[r].value) : "(none)";
+            if (seen != wanted)
+                Note("row " + std::to_string(r) + ": " + seen + ", should be " + wanted);
+        }
+    }
+}
+
+// Clicks a node's label, as a person selects it; true if it then is the
+// tree's selection.
+bool ClickNode(const Lorvex& app, HTREEITEM item)
+{
+    HWND tree = app.Item(kTree);
+    SendMessageW(tree, TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(item));
+    const RECT rect = TreeItemRect(app.Handle(), tree, item);
+    if (IsRectEmpty(&rect))
+        return false;
+    const LPARAM at = MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+    PostMessageW(tree, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageW(tree, WM_LBUTTONUP, 0, at);
+    // The tree tells the dialog of the new selection as it makes it, in the
+    // same message: once it is the selection, its rows are in the list.
+    return WaitFor(
+        [&] { return SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CARET, 0) == reinterpret_cast<LRESULT>(item); }, 5000);
+}
+
+void ExpandAll(const Lorvex& app, const std::vector<TreeNode>& tree)
+{
+    for (const TreeNode& node : tree)
+        SendMessageW(app.Item(kTree), TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(node.item));
+}
+
+// Clicks the node labelled label, which must be a node of demo.sty's tree,
+// and checks that it shows its rows.
+void ClickAndCheck(const Lorvex& app, const std::vector<TreeNode>& tree, const wchar_t* label)
+{
+    size_t i = 0;
+    while (i < tree.size() && tree[i].text != label)
+        ++i;
+    Check(i < tree.size() && i < kDemoTree.size() && ClickNode(app, tree[i].item) &&
+              ReadRows(app.Handle(), app.Item(kList)) == ExpectedRows(kDemoTree[i]),
+          "a click on " + Utf8(label) + " selects it and shows its rows");
+    // The list fills with its redraw off: the rows must be on the screen too.
+    const RECT firstRow = ListItemRect(app.Handle(), app.Item(kList), 0);
+    Check(WaitFor([&] { return DarkPixels(app.Item(kList), firstRow) > 0; }, 3000), "and draws them");
+}
+
+// --- the flows ---------------------------------------------------------------
+
+void CheckFreshWindow(const Lorvex& app)
+{
+    Shot(app.main, L"main");
+    Check(WindowText(app.Item(kStyPath)).empty() && WindowText(app.Item(kHeaderPath)).empty(),
+          "both path fields are empty");
+    Check(WindowText(app.Item(kBrowseSty)) == L"Browse..." && WindowText(app.Item(kBrowseHeader)) == L"Browse..." &&
+              WindowText(app.Item(kUpdate)) == L"Update",
+          "the buttons read Browse..., Browse... and Update");
+    const auto labels = StaticTexts(app.main);
+    Check(labels.size() == 2 && labels[0] == L"assosiated sty header path:" && labels[1] == L"sty file path:",
+          "the labels read as they should");
+    Check(SendMessageW(app.Item(kTree), TVM_GETCOUNT, 0, 0) == 0, "the tree is empty");
+    Check(SendMessageW(app.Item(kList), LVM_GETITEMCOUNT, 0, 0) == 0, "the list is empty");
+    Check(SendMessageW(app.Item(kList), LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0) == 0x221,
+          "the list draws grid lines and selects whole rows");
+}
+
+void CheckSystemMenuAndAbout(const Lorvex& app)
+{
+    // The system menu, as Alt+Space opens it.
+    PostMessageW(app.main, WM_SYSCOMMAND, SC_KEYMENU, L' ');
+    HWND popup = nullptr;
+    Check(WaitFor([&] { return (popup = FindWindowW(L"#32768", nullptr)) && IsWindowVisible(popup); }, 5000),
+          "the system menu opens");
+    Shot(app.main, L"system-menu");
+    PostMessageW(app.main, WM_CANCELMODE, 0, 0);
+    WaitFor([&] { return !FindWindowW(L"#32768", nullptr) || !IsWindowVisible(FindWindowW(L"#32768", nullptr)); },
+            3000);
+
+    // The About command of the system menu.
+    PostMessageW(app.main, WM_SYSCOMMAND, 0x10, 0);
+    HWND about = nullptr;
+    if (!Check(WaitFor([&] { return (about = FindDialog(L"关于 Lorvex", app.Pid())) != nullptr; }),
+               "the About box opens"))
+        return;
+    Check(!IsWindowEnabled(app.main), "the main dialog is disabled meanwhile");
+    const auto lines = StaticTexts(about);
+    Check(lines.size() == 3 && lines[1] == L"Lorvex 1.0 版" && !lines[2].empty(), "the About box reads Lorvex 1.0 版");
+    Check(WindowText(GetDlgItem(about, IDOK)) == L"确定", "its button reads 确定");
+    RECT a, m;
+    GetWindowRect(about, &a);
+    GetWindowRect(app.main, &m);
+    Check(std::abs((a.left + a.right) - (m.left + m.right)) <= 2 &&
+              std::abs((a.top + a.bottom) - (m.top + m.bottom)) <= 2,
+          "the About box is centred over the main dialog");
+    Shot(about, L"about");
+    PostMessageW(GetDlgItem(about, IDOK), BM_CLICK, 0, 0);
+    Check(WaitFor([&] { return !IsWindow(about); }, 5000), "确定 closes the About box");
+    Check(WaitFor([&] { return IsWindowEnabled(app.main) != FALSE; }, 3000), "the main dialog is enabled again");
+}
+
+// Both file dialogs as they first open, each cancelled.
+void CheckFileDialogsAndCancel(const Lorvex& app)
+{
+    const View before = Look(app);
+
+    HWND sty = OpenFileDialog(app, kBrowseSty, kStyDialogTitle);
+    if (Check(sty != nullptr, "\"Browse...\" beside the sty path opens the dialog titled 请选择sty文件路径")) {
+        Check(WindowText(GetDlgItem(sty, kFileTypes)) == L"Sty File(*.sty)" &&
+                  ComboItems(GetDlgItem(sty, kFileTypes)) ==
+                      std::vector<std::wstring>{L"Sty File(*.sty)", L"All File(*.*)"},
+              "it offers Sty File(*.sty), then All File(*.*)");
+        if (!Check(WindowText(GetDlgItem(sty, kFolders)) == L"examples",
+                   "it opens in the folder the program started in"))
+            Note("it shows " + Utf8(WindowText(GetDlgItem(sty, kFolders))));
+        if (!Check(WaitFor([&] { return ListedFiles(app, sty) == std::vector<std::wstring>{L"demo.sty"}; }, 3000),
+                   "it lists demo.sty and hides demo.h"))
+            for (const std::wstring& name : ListedFiles(app, sty))
+                Note("it lists " + Utf8(name));
+        Check(WindowText(FileNameEdit(sty)).empty(), "its file name field is empty");
+        Shot(sty, L"sty-dialog");
+        Check(CancelDialog(sty), "Cancel closes it");
+        Sync(app.main);
+        Check(Look(app) == before, "and nothing changes");
+    }
+
+    HWND header = OpenFileDialog(app, kBrowseHeader, kHeaderDialogTitle);
+    if (Check(header != nullptr, "\"Browse...\" beside the header path opens the dialog titled 请选择头文件文件路径")) {
+        Check(WindowText(GetDlgItem(header, kFileTypes)) == L"C/C++ Header File(*.h)" &&
+                  ComboItems(GetDlgItem(header, kFileTypes)) ==
+                      std::vector<std::wstring>{L"C/C++ Header File(*.h)", L"All File(*.*)"},
+              "it offers C/C++ Header File(*.h), then All File(*.*)");
+        if (!Check(WaitFor([&] { return ListedFiles(app, header) == std::vector<std::wstring>{L"demo.h"}; }, 3000),
+                   "it lists demo.h and hides demo.sty"))
+            for (const std::wstring& name : ListedFiles(app, header))
+                Note("it lists " + Utf8(name));
+        Shot(header, L"header-dialog");
+        Check(CancelDialog(header), "Cancel closes it");
+        Sync(app.main);
+        Check(Look(app) == before, "and nothing changes");
+    }
+}
+
+void CheckOpenDemo(const Lorvex& app, const TestFiles& files)
+{
+    if (!Check(Open(app, kBrowseSty, kStyDialogTitle, files.demoSty), "examples\\demo.sty is chosen in the dialog"))
+        return;
+    Check(WindowText(app.Item(kStyPath)) == files.demoSty, "the sty path field shows its full path");
+    const std::vector<TreeNode> tree = ReadTree(app.Handle(), app.Item(kTree));
+    TreeIsDemo(tree, Names::None, L"demo", "every node of demo.sty, labelled by its id, in order and nesting");
+    CheckEveryNodesRows(app, tree);
+    ExpandAll(app, tree);
+    ClickAndCheck(app, tree, L"String10400");
+    Shot(app.main, L"demo-open");
+}
+
+void CheckHeaders(const Lorvex& app, const TestFiles& files)
+{
+    if (Check(Open(app, kBrowseHeader, kHeaderDialogTitle, files.demoHeader),
+              "examples\\demo.h is chosen in the header dialog")) {
+        Check(WindowText(app.Item(kHeaderPath)) == files.demoHeader, "the header path field shows its full path");
+        const std::vector<TreeNode> tree = ReadTree(app.Handle(), app.Item(kTree));
+        TreeIsDemo(tree, Names::Demo, L"demo", "the nodes take the header's names");
+        ExpandAll(app, tree);
+        ClickAndCheck(app, tree, L"STR_MARQUEE");
+        Shot(app.main, L"demo-names");
+        SaveWindow(app.main, g_shots, L"window-demo-names");
+    }
+
+    // With a document and a header, each dialog opens on the current file
+    // and, cancelled, changes nothing.
+    const View before = Look(app);
+    HWND sty = OpenFileDialog(app, kBrowseSty, kStyDialogTitle);
+    if (Check(sty != nullptr, "the sty dialog opens again")) {
+        Check(WindowText(FileNameEdit(sty)) == L"demo.sty" && WindowText(GetDlgItem(sty, kFolders)) == L"examples",
+              "on demo.sty in examples");
+        Check(CancelDialog(sty), "Cancel closes it");
+        Sync(app.main);
+        Check(Look(app) == before, "and nothing changes");
+    }
+    HWND header = OpenFileDialog(app, kBrowseHeader, kHeaderDialogTitle);
+    if (Check(header != nullptr, "the header dialog opens again")) {
+        Check(WindowText(FileNameEdit(header)) == L"demo.h", "on demo.h");
+        Check(CancelDialog(header), "Cancel closes it");
+        Sync(app.main);
+        Check(Look(app) == before, "and nothing changes");
+    }
+
+    if (Check(Open(app, kBrowseHeader, kHeaderDialogTitle, files.chineseHeader),
+              "a header in the folder 演示 文件夹 is chosen in the header dialog")) {
+        Check(WindowText(app.Item(kHeaderPath)) == files.chineseHeader, "the header path field shows its path");
+        TreeIsDemo(ReadTree(app.Handle(), app.Item(kTree)), Names::Few, L"demo", "the nodes take its three names");
+        Shot(app.main, L"chinese-header");
+    }
+
+    // A path typed into the field, then "Update".
+    SendMessageW(app.Item(kHeaderPath), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(files.demoHeader.c_str()));
+    PressUpdate(app);
+    TreeIsDemo(ReadTree(app.Handle(), app.Item(kTree)), Names::Demo, L"demo",
+               "demo.h's path typed into the field, \"Update\" brings its names back");
+    Check(WindowText(app.Item(kHeaderPath)) == files.demoHeader, "the field keeps the typed path");
+    Shot(app.main, L"update");
+}
+
+void CheckChineseSty(const Lorvex& app, const TestFiles& files)
+{
+    if (!Check(Open(app, kBrowseSty, kStyDialogTitle, files.chineseSty),
+               "演示 文件.sty in the folder 演示 文件夹 is chosen in the dialog"))
+        return;
+    Check(WindowText(app.Item(kStyPath)) == files.chineseSty, "the sty path field shows its path");
+    const std::vector<TreeNode> tree = ReadTree(app.Handle(), app.Item(kTree));
+    TreeIsDemo(tree, Names::Demo, L"演示 文件", "its file node reads 演示 文件, the rest as demo.sty with its names");
+    CheckEveryNodesRows(app, tree);
+    ExpandAll(app, tree);
+    ClickAndCheck(app, tree, L"RGN_SPINNER");
+    Shot(app.main, L"chinese-sty");
+    SaveWindow(app.main, g_shots, L"window-chinese-sty");
+}
+
+void CheckBrokenFile(const Lorvex& app, const TestFiles& files)
+{
+    const std::vector<Row> rows = ReadRows(app.Handle(), app.Item(kList));
+    if (!Check(Open(app, kBrowseSty, kStyDialogTitle, files.broken), "a broken file is chosen in the dialog"))
+        return;
+    HWND box = nullptr;
+    if (!Check(WaitFor([&] { return (box = FindDialog(nullptr, app.Pid(), app.main)) != nullptr; }, 5000),
+               "a message box opens"))
+        return;
+    const auto texts = StaticTexts(box);
+    bool says = false;
+    for (const std::wstring& text : texts)
+        says = says || text == L"invalid style file format!";
+    Check(says, "it says invalid style file format!");
+    Check(GetDlgItem(box, IDOK) && !GetDlgItem(box, IDCANCEL), "with an OK button alone");
+    Shot(box, L"broken-message");
+    PostMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+    Check(WaitFor([&] { return !IsWindow(box); }, 5000), "OK closes it");
+    Sync(app.main);
+    Check(SendMessageW(app.Item(kTree), TVM_GETCOUNT, 0, 0) == 0, "the tree is empty");
+    Check(ReadRows(app.Handle(), app.Item(kList)) == rows, "the list keeps the rows it showed");
+    Check(WindowText(app.Item(kStyPath)) == files.broken, "the sty path field shows the broken file's path");
+    Shot(app.main, L"broken-after");
+
+    // With no document, "Update" and a cancelled dialog change nothing.
+    const View before = Look(app);
+    PressUpdate(app);
+    Check(Look(app) == before, "\"Update\" then changes nothing");
+    HWND sty = OpenFileDialog(app, kBrowseSty, kStyDialogTitle);
+    if (Check(sty != nullptr, "the sty dialog opens again")) {
+        Check(CancelDialog(sty), "Cancel closes it");
+        Sync(app.main);
+        Check(Look(app) == before, "and nothing changes");
+    }
 }
 
 }  // namespace
 
 int wmain(int argc, wchar_t** argv)
 {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: lorvex_e2e_driver LORVEX.EXE SHOT_DIR\n");
+    if (argc != 5) {
+        std::fprintf(stderr, "usage: lorvex_e2e_driver LORVEX.EXE EXAMPLES_DIR DATA_DIR SHOT_DIR\n");
         return 2;
     }
-    std::string exeUtf8(argv[1], argv[1] + wcslen(argv[1]));
-    std::string dirUtf8(argv[2], argv[2] + wcslen(argv[2]));
-    std::wstring exe = DosPath(exeUtf8.c_str()), shots = DosPath(dirUtf8.c_str());
+    const std::wstring exe = DosPath(argv[1]), examples = DosPath(argv[2]), data = DosPath(argv[3]);
+    g_shots = DosPath(argv[4]);
+    TestFiles files;
+    if (!MakeTestFiles(examples, data, files)) {
+        std::printf("FAIL cannot make the test files in %s\n", Utf8(data).c_str());
+        return 1;
+    }
 
+    // The file dialogs open in the folder they last chose a file in for this
+    // program; forget it, as on a first run.
+    RegDeleteTreeW(HKEY_CURRENT_USER,
+                   L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\ComDlg32\\LastVisitedMRU");
+
+    Lorvex app;
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
-    PROCESS_INFORMATION process{};
     std::wstring command = L"\"" + exe + L"\"";
-    if (!CreateProcessW(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &process)) {
-        std::printf("FAIL cannot start %ls\n", exe.c_str());
+    // Started in examples/, as scripts/run.sh starts it.
+    if (!CreateProcessW(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, examples.c_str(), &startup,
+                        &app.process)) {
+        std::printf("FAIL cannot start %s\n", Utf8(exe).c_str());
+        return 1;
+    }
+    if (!Check(WaitFor([&] { return (app.main = FindDialog(L"Lorvex", app.Pid())) != nullptr; }),
+               "the main dialog shows")) {
+        TerminateProcess(app.Handle(), 1);
         return 1;
     }
 
-    HWND main = nullptr;
-    Check(WaitFor([&] { return (main = FindDialog(L"Lorvex", process.dwProcessId)) && IsWindowVisible(main); }),
-          "the main dialog shows");
-    if (!main) {
-        TerminateProcess(process.hProcess, 1);
-        return 1;
-    }
-    Settle(main);
-    SaveScreen(shots, L"main");
+    CheckFreshWindow(app);
+    CheckSystemMenuAndAbout(app);
+    CheckFileDialogsAndCancel(app);
+    CheckOpenDemo(app, files);
+    CheckHeaders(app, files);
+    CheckChineseSty(app, files);
+    CheckBrokenFile(app, files);
 
-    Check(Text(GetDlgItem(main, 1001)).empty() && Text(GetDlgItem(main, 1002)).empty(), "both path fields are empty");
-    Check(Text(GetDlgItem(main, 1003)) == L"Browse..." && Text(GetDlgItem(main, 1005)) == L"Browse..." &&
-              Text(GetDlgItem(main, 1006)) == L"Update",
-          "the buttons read Browse..., Browse... and Update");
-    const auto labels = StaticTexts(main);
-    Check(labels.size() == 2 && labels[0] == L"assosiated sty header path:" && labels[1] == L"sty file path:",
-          "the labels read as they should");
-    Check(SendMessageW(GetDlgItem(main, 1000), TVM_GETCOUNT, 0, 0) == 0, "the tree is empty");
-    Check(SendMessageW(GetDlgItem(main, 1004), LVM_GETITEMCOUNT, 0, 0) == 0, "the list is empty");
-    Check(SendMessageW(GetDlgItem(main, 1004), LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0) == 0x221,
-          "the list draws grid lines and selects whole rows");
-
-    // The system menu, as Alt+Space opens it.
-    PostMessageW(main, WM_SYSCOMMAND, SC_KEYMENU, L' ');
-    HWND popup = nullptr;
-    Check(WaitFor([&] { return (popup = FindWindowW(L"#32768", nullptr)) && IsWindowVisible(popup); }, 5000),
-          "the system menu opens");
-    Settle(main);
-    SaveScreen(shots, L"system-menu");
-    PostMessageW(main, WM_CANCELMODE, 0, 0);
-    WaitFor([&] { return !FindWindowW(L"#32768", nullptr) || !IsWindowVisible(FindWindowW(L"#32768", nullptr)); },
-            3000);
-
-    // The About command of the system menu.
-    PostMessageW(main, WM_SYSCOMMAND, 0x10, 0);
-    HWND about = nullptr;
-    Check(WaitFor([&] { return (about = FindDialog(L"关于 Lorvex", process.dwProcessId)) && IsWindowVisible(about); }),
-          "the About box opens");
-    if (about) {
-        Check(!IsWindowEnabled(main), "the main dialog is disabled meanwhile");
-        const auto lines = StaticTexts(about);
-        Check(lines.size() == 3 && lines[1] == L"Lorvex 1.0 版" && !lines[2].empty(), "the About box reads Lorvex 1.0 版");
-        Check(Text(GetDlgItem(about, IDOK)) == L"确定", "its button reads 确定");
-        RECT a, m;
-        GetWindowRect(about, &a);
-        GetWindowRect(main, &m);
-        Check(std::abs((a.left + a.right) - (m.left + m.right)) <= 2 && std::abs((a.top + a.bottom) - (m.top + m.bottom)) <= 2,
-              "the About box is centred over the main dialog");
-        Settle(about);
-        SaveScreen(shots, L"about");
-        PostMessageW(GetDlgItem(about, IDOK), BM_CLICK, 0, 0);
-        Check(WaitFor([&] { return !IsWindow(about); }, 5000), "确定 closes the About box");
-        Check(WaitFor([&] { return IsWindowEnabled(main) != FALSE; }, 3000), "the main dialog is enabled again");
-    }
-
-    PostMessageW(main, WM_SYSCOMMAND, SC_CLOSE, 0);
-    Check(WaitForSingleObject(process.hProcess, 10000) == WAIT_OBJECT_0, "the close command ends the program");
+    PostMessageW(app.main, WM_SYSCOMMAND, SC_CLOSE, 0);
+    Check(WaitForSingleObject(app.Handle(), 10000) == WAIT_OBJECT_0, "the close command ends the program");
     DWORD code = 1;
-    GetExitCodeProcess(process.hProcess, &code);
+    GetExitCodeProcess(app.Handle(), &code);
     Check(code == 0, "the program exits with code 0");
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    if (code == STILL_ACTIVE)
+        TerminateProcess(app.Handle(), 1);
+    CloseHandle(app.process.hThread);
+    CloseHandle(app.process.hProcess);
     std::printf("e2e: %d checks, %d failed\n", g_checks, g_failures);
     return g_failures == 0 ? 0 : 1;
 }

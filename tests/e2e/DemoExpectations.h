@@ -1,0 +1,33 @@
+// What examples/demo.sty shows, node by node: worked out by hand from the
+// file's description (tests/support/StyDemo.cpp, with the layout of
+// docs/sty-format.md for the offsets) and from examples/demo.h, never from
+// the program's own code.
+#pragma once
+
+#include <vector>
+
+// The kinds of node; kind k shows images 2k and 2k + 1.
+enum class Kind { File, Scene, ResGroup, PicRegion, Pic, String, Frame };
+
+struct ExpectedNode {
+    int depth;  // 0 for the file node
+    Kind kind;
+    // Labels with no header loaded, with examples/demo.h, and with
+    // kFewNamesHeader. The file node's label is the file's title, which
+    // the flows know; its entries are null.
+    const wchar_t* plain;
+    const wchar_t* demoNames;
+    const wchar_t* fewNames;
+    // The Value column, row by row, beside RowNames(kind).
+    std::vector<const wchar_t*> values;
+};
+
+// Every node of demo.sty's tree, depth first in display order.
+extern const std::vector<ExpectedNode> kDemoTree;
+
+// The Name column of a kind of node, in order.
+const std::vector<const wchar_t*>& RowNames(Kind kind);
+
+// A header that names three of demo.sty's ids, in UTF-8 with a Chinese
+// comment.
+extern const char* const kFewNamesHeader;
