@@ -5,7 +5,7 @@
 
 class CWnd;
 
-// The object attached to a window, or null.
+// The object attached to a window whose procedure is AfxWndProc.
 CWnd* AfxWndFromHandle(HWND hWnd);
 // The procedure of every window attached to an object.
 LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);

@@ -3,13 +3,15 @@
 #include "framework/window/Backend.h"
 #include "framework/window/Wnd.h"
 
-namespace {
-const wchar_t kWndProp[] = L"Lorvex.CWnd";
-}
-
+// The object is kept in the window's user data, which the windows we attach
+// to (our dialogs and the system's controls on them) leave to the
+// application. Not in a window property: every message of an attached
+// window looks its object up, and under Wine GetPropW is a round trip to
+// the wineserver (about 30 us), which made filling a tree of 100,000 items
+// take seconds longer.
 CWnd* AfxWndFromHandle(HWND hWnd)
 {
-    return static_cast<CWnd*>(GetPropW(hWnd, kWndProp));
+    return reinterpret_cast<CWnd*>(GetWindowLongPtrW(hWnd, GWLP_USERDATA));
 }
 
 LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
@@ -41,9 +43,11 @@ void AfxSetWindowText(HWND hWnd, LPCTSTR lpszString)
 
 BOOL CWnd::SubclassWindow(HWND hWnd)
 {
-    if (!hWnd || m_hWnd || AfxWndFromHandle(hWnd))
+    // A window whose user data is taken, by another object or by its own
+    // code, is not attached.
+    if (!hWnd || m_hWnd || GetWindowLongPtrW(hWnd, GWLP_USERDATA))
         return FALSE;
-    SetPropW(hWnd, kWndProp, this);
+    SetWindowLongPtrW(hWnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     m_hWnd = hWnd;
     m_pfnSuper = reinterpret_cast<void*>(
         SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AfxWndProc)));
@@ -57,7 +61,7 @@ HWND CWnd::UnsubclassWindow()
         return nullptr;
     if (m_pfnSuper)
         SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
-    RemovePropW(hWnd, kWndProp);
+    SetWindowLongPtrW(hWnd, GWLP_USERDATA, 0);
     m_pfnSuper = nullptr;
     m_hWnd = nullptr;
     return hWnd;
