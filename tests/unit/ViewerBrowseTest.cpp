@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "framework/headless/Headless.h"
-#include "tests/support/StyWriter.h"
+#include "style/StyWriter.h"
 #include "ui/ViewerDlg.h"
 
 namespace {

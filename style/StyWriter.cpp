@@ -1,4 +1,4 @@
-#include "tests/support/StyWriter.h"
+#include "style/StyWriter.h"
 
 #include <algorithm>
 #include <cstring>
@@ -8,24 +8,51 @@ namespace {
 
 uint32_t BlockSize(const StyNode& node)
 {
-    switch (node.type) {
-    case RES_PIC_REGION:
-        return sty::kRegionBlockSize;
-    case RES_STRING:
-        return sty::kStringBlockSize;
-    case RES_GROUP:
-        return sty::kGroupBlockSize;
-    case RES_PIC:
-        return sty::kPicBlockSize;
-    default:
-        return sty::kOtherHeaderSize + static_cast<uint32_t>(node.body.size());
-    }
+    const uint32_t fixed = sty::FixedBlockSize(node.type);
+    return fixed ? fixed : sty::kOtherHeaderSize + static_cast<uint32_t>(node.body.size());
 }
 
-template <class Record>
-void PutRecord(std::vector<uint8_t>& bytes, size_t at, const Record& record)
+// The conventional values of a record's offset, size and count fields, for
+// a block at `at` whose child table or frame list holds count entries at
+// table.
+void Fill(ResGroupInfo& record, uint32_t at, uint32_t count, uint32_t table)
 {
+    record.offset = at;
+    record.res_num = static_cast<int32_t>(count);
+    record.child_offset = table;
+}
+void Fill(PicRegionInfo& record, uint32_t at, uint32_t count, uint32_t table)
+{
+    record.offset = at;
+    record.frames_num = static_cast<uint16_t>(count);
+    record.pic_offset = table;
+}
+void Fill(PicInfo& record, uint32_t at, uint32_t, uint32_t)
+{
+    record.offset = at;
+}
+void Fill(StringInfo& record, uint32_t at, uint32_t, uint32_t)
+{
+    record.offset = at;
+}
+
+// A resource's record at the start of its block, with its type code and,
+// unless the node keeps it as given, the conventional field values.
+template <class Record>
+void PutResource(std::vector<uint8_t>& bytes, const StyNode& node, Record record, uint32_t at, uint32_t count,
+                 uint32_t table)
+{
+    record.type = node.type;
+    if (node.fill)
+        Fill(record, at, count, table);
     std::memcpy(bytes.data() + at, &record, sizeof record);
+}
+
+// The count and offset of a child table or frame list, stored together.
+void PutLinks(std::vector<uint8_t>& bytes, size_t at, uint32_t count, uint32_t table)
+{
+    Put32(bytes, at, count);
+    Put32(bytes, at + 4, table);
 }
 
 }  // namespace
@@ -149,48 +176,31 @@ StyImage StyWriter::Write() const
                 info.child_offset = static_cast<int32_t>(count ? table : 0);
             }
             std::memcpy(bytes.data() + at, &info, sty::kSceneInfoSize);
-            Put32(bytes, at + sty::kSceneResCount, count);
-            Put32(bytes, at + sty::kSceneResTable, count ? table : 0);
-        } else if (node.type == RES_GROUP) {
-            ResGroupInfo record = node.group;
-            record.type = node.type;
-            if (node.fill) {
-                record.offset = at;
-                record.res_num = static_cast<int32_t>(count);
-                record.child_offset = table;
-            }
-            PutRecord(bytes, at, record);
-            Put32(bytes, at + sty::kGroupChildCount, count);
-            Put32(bytes, at + sty::kGroupChildTable, table);
-        } else if (node.type == RES_PIC_REGION) {
-            PicRegionInfo record = node.region;
-            record.type = node.type;
-            if (node.fill) {
-                record.offset = at;
-                record.frames_num = static_cast<uint16_t>(count);
-                record.pic_offset = table;
-            }
-            PutRecord(bytes, at, record);
-            Put32(bytes, at + sty::kRegionFrameCount, count);
-            Put32(bytes, at + sty::kRegionFrameTable, table);
-            for (size_t i = 0; i < node.frames.size(); ++i)
-                Put16(bytes, table + i * sty::kFrameEntrySize, node.frames[i]);
-        } else if (node.type == RES_PIC) {
-            PicInfo record = node.pic;
-            record.type = node.type;
-            if (node.fill)
-                record.offset = at;
-            PutRecord(bytes, at, record);
-        } else if (node.type == RES_STRING) {
-            StringInfo record = node.string;
-            record.type = node.type;
-            if (node.fill)
-                record.offset = at;
-            PutRecord(bytes, at, record);
+            PutLinks(bytes, at + sty::kSceneResCount, count, count ? table : 0);
         } else {
-            bytes[at] = node.type;
-            Put32(bytes, at + sty::kOtherBodyLength, static_cast<uint32_t>(node.body.size()));
-            std::copy(node.body.begin(), node.body.end(), bytes.begin() + at + sty::kOtherHeaderSize);
+            switch (node.type) {
+            case RES_GROUP:
+                PutResource(bytes, node, node.group, at, count, table);
+                PutLinks(bytes, at + sty::kGroupChildCount, count, table);
+                break;
+            case RES_PIC_REGION:
+                PutResource(bytes, node, node.region, at, count, table);
+                PutLinks(bytes, at + sty::kRegionFrameCount, count, table);
+                for (size_t i = 0; i < node.frames.size(); ++i)
+                    Put16(bytes, table + i * sty::kFrameEntrySize, node.frames[i]);
+                break;
+            case RES_PIC:
+                PutResource(bytes, node, node.pic, at, count, table);
+                break;
+            case RES_STRING:
+                PutResource(bytes, node, node.string, at, count, table);
+                break;
+            default:
+                bytes[at] = node.type;
+                Put32(bytes, at + sty::kOtherBodyLength, static_cast<uint32_t>(node.body.size()));
+                std::copy(node.body.begin(), node.body.end(), bytes.begin() + at + sty::kOtherHeaderSize);
+                break;
+            }
         }
         for (size_t i = 0; i < node.children.size(); ++i)
             Put32(bytes, table + i * sty::kTableEntrySize, image.at[node.children[i]]);
