@@ -1,6 +1,6 @@
 #include "framework/win32/Win32.h"
 #include "framework/window/Dialog.h"
-#include "framework/window/WinApp.h"
+#include "framework/window/WinThread.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "framework/window/Dialog.h"
 
-#include "framework/window/WinApp.h"
+#include "framework/window/WinThread.h"
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
 ON_COMMAND(IDOK, &CDialog::OnOK)
@@ -32,8 +32,8 @@ BOOL CDialog::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pRes
     if (CWnd::OnWndMsg(message, wParam, lParam, pResult))
         return TRUE;
     // Commands the dialog does not handle (Help, say) go to the application.
-    CWinApp* app = AfxGetApp();
-    if (message == WM_COMMAND && lParam == 0 && app)
-        return app->DispatchMapped(WM_COMMAND, 0, LOWORD(wParam), wParam, lParam, pResult);
+    CWinThread* thread = AfxGetThread();
+    if (message == WM_COMMAND && lParam == 0 && thread)
+        return thread->DispatchMapped(WM_COMMAND, 0, LOWORD(wParam), wParam, lParam, pResult);
     return FALSE;
 }

@@ -1,22 +1,11 @@
 #include "framework/window/WinApp.h"
 
-namespace {
-CWinApp* g_pApp = nullptr;  // the one application object
-}
-
-BEGIN_MESSAGE_MAP(CWinApp, CCmdTarget)
+BEGIN_MESSAGE_MAP(CWinApp, CWinThread)
 END_MESSAGE_MAP()
 
-CWinApp::CWinApp(LPCTSTR lpszAppName) : m_strAppName(lpszAppName)
-{
-    g_pApp = this;
-}
+CWinApp::CWinApp(LPCTSTR lpszAppName) : m_strAppName(lpszAppName) {}
 
-CWinApp::~CWinApp()
-{
-    if (g_pApp == this)
-        g_pApp = nullptr;
-}
+CWinApp::~CWinApp() = default;
 
 BOOL CWinApp::InitInstance()
 {
@@ -33,10 +22,6 @@ void CWinApp::OnHelp() {}
 
 CWinApp* AfxGetApp()
 {
-    return g_pApp;
-}
-
-CWnd* AfxGetMainWnd()
-{
-    return g_pApp ? g_pApp->m_pMainWnd : nullptr;
+    // The one thread object is the application.
+    return static_cast<CWinApp*>(AfxGetThread());
 }

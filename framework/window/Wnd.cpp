@@ -1,7 +1,7 @@
 #include "framework/window/Wnd.h"
 
 #include "framework/window/Backend.h"
-#include "framework/window/WinApp.h"
+#include "framework/window/WinThread.h"
 
 const AFX_MSGMAP* PASCAL CWnd::GetThisMessageMap()
 {
@@ -33,9 +33,9 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     m_current = outer;
 
     if (message == WM_NCDESTROY) {
-        CWinApp* app = AfxGetApp();
-        if (app && app->m_pMainWnd == this)
-            app->m_pMainWnd = nullptr;
+        CWinThread* thread = AfxGetThread();
+        if (thread && thread->m_pMainWnd == this)
+            thread->m_pMainWnd = nullptr;
         UnsubclassWindow();
         PostNcDestroy();
     }

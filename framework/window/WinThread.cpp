@@ -1,0 +1,26 @@
+#include "framework/window/WinThread.h"
+
+namespace {
+CWinThread* g_pThread = nullptr;  // the one application object
+}
+
+CWinThread::CWinThread()
+{
+    g_pThread = this;
+}
+
+CWinThread::~CWinThread()
+{
+    if (g_pThread == this)
+        g_pThread = nullptr;
+}
+
+CWinThread* AfxGetThread()
+{
+    return g_pThread;
+}
+
+CWnd* AfxGetMainWnd()
+{
+    return g_pThread ? g_pThread->m_pMainWnd : nullptr;
+}
