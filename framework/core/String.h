@@ -38,9 +38,6 @@ public:
     LPTSTR GetBuffer(int nMinBufLength);
     void ReleaseBuffer(int nNewLength = -1);
 
-    // Loads string resource nID; FALSE (and an empty string) if there is none.
-    BOOL LoadString(UINT nID);
-
     friend bool operator==(const CString& a, const CString& b) { return a.m_str == b.m_str; }
     friend bool operator==(const CString& a, const char* b) { return a.m_str == (b ? b : ""); }
     friend bool operator!=(const CString& a, const CString& b) { return !(a == b); }

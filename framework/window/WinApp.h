@@ -44,3 +44,7 @@ inline void AfxEnableControlContainer() {}
 
 // A modal message box captioned with the application's title.
 int AfxMessageBox(LPCTSTR lpszText, UINT nType = MB_OK, UINT nIDHelp = 0);
+
+// Sets rString to string resource nID of the program; FALSE (and an empty
+// string) if there is none.
+BOOL AfxLoadString(UINT nID, CString& rString);

@@ -1,5 +1,7 @@
 #include "framework/window/WinThread.h"
 
+#include "framework/window/Wnd.h"
+
 namespace {
 CWinThread* g_pThread = nullptr;  // the one application object
 }
@@ -23,4 +25,12 @@ CWinThread* AfxGetThread()
 CWnd* AfxGetMainWnd()
 {
     return g_pThread ? g_pThread->m_pMainWnd : nullptr;
+}
+
+HWND AfxGetOwnerWindow(const CWnd* pParent, const CWnd* pSelf)
+{
+    if (pParent)
+        return pParent->m_hWnd;
+    const CWnd* main = AfxGetMainWnd();
+    return main && main != pSelf ? main->m_hWnd : nullptr;
 }

@@ -26,3 +26,7 @@ protected:
 // The application object as windows see it; null before it exists.
 CWinThread* AfxGetThread();
 CWnd* AfxGetMainWnd();
+
+// The window that owns a dialog or message box: its parent if it has one,
+// else the main window unless that is the dialog itself.
+HWND AfxGetOwnerWindow(const CWnd* pParent, const CWnd* pSelf);

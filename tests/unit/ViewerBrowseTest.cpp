@@ -179,7 +179,7 @@ protected:
         return ListRows();
     }
 
-    std::string EditText(int id) { return headless::Child(m_dlg.m_hWnd, id)->text; }
+    std::string EditText(int id) { return headless::Text(headless::Child(m_dlg.m_hWnd, id)); }
 
     std::string m_dir;
     std::vector<std::string> m_files;
