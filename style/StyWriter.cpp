@@ -12,39 +12,43 @@ uint32_t BlockSize(const StyNode& node)
     return fixed ? fixed : sty::kOtherHeaderSize + static_cast<uint32_t>(node.body.size());
 }
 
-// The conventional values of a record's offset, size and count fields, for
-// a block at `at` whose child table or frame list holds count entries at
-// table.
-void Fill(ResGroupInfo& record, uint32_t at, uint32_t count, uint32_t table)
+StyNode Resource(uint8_t type)
 {
-    record.offset = at;
+    StyNode node;
+    node.type = type;
+    return node;
+}
+
+// The conventional values of the count and table fields of a group or a
+// region whose child table or frame list holds count entries at table.
+void FillLinks(ResGroupInfo& record, uint32_t count, uint32_t table)
+{
     record.res_num = static_cast<int32_t>(count);
     record.child_offset = table;
 }
-void Fill(PicRegionInfo& record, uint32_t at, uint32_t count, uint32_t table)
+void FillLinks(PicRegionInfo& record, uint32_t count, uint32_t table)
 {
-    record.offset = at;
     record.frames_num = static_cast<uint16_t>(count);
     record.pic_offset = table;
 }
-void Fill(PicInfo& record, uint32_t at, uint32_t, uint32_t)
+// Pictures and strings have none.
+template <class Record>
+void FillLinks(Record&, uint32_t, uint32_t)
 {
-    record.offset = at;
-}
-void Fill(StringInfo& record, uint32_t at, uint32_t, uint32_t)
-{
-    record.offset = at;
 }
 
 // A resource's record at the start of its block, with its type code and,
-// unless the node keeps it as given, the conventional field values.
+// unless the node keeps it as given, the conventional values of its offset,
+// count and table fields.
 template <class Record>
 void PutResource(std::vector<uint8_t>& bytes, const StyNode& node, Record record, uint32_t at, uint32_t count,
                  uint32_t table)
 {
     record.type = node.type;
-    if (node.fill)
-        Fill(record, at, count, table);
+    if (node.fill) {
+        record.offset = at;
+        FillLinks(record, count, table);
+    }
     std::memcpy(bytes.data() + at, &record, sizeof record);
 }
 
@@ -69,16 +73,14 @@ size_t StyWriter::Scene(uint32_t id)
 
 size_t StyWriter::Group(size_t parent, uint32_t id)
 {
-    StyNode node;
-    node.type = RES_GROUP;
+    StyNode node = Resource(RES_GROUP);
     node.group.id = id;
     return Add(parent, std::move(node));
 }
 
 size_t StyWriter::Region(size_t parent, uint32_t id, std::vector<uint16_t> frames)
 {
-    StyNode node;
-    node.type = RES_PIC_REGION;
+    StyNode node = Resource(RES_PIC_REGION);
     node.region.id = id;
     node.frames = std::move(frames);
     return Add(parent, std::move(node));
@@ -86,8 +88,7 @@ size_t StyWriter::Region(size_t parent, uint32_t id, std::vector<uint16_t> frame
 
 size_t StyWriter::Pic(size_t parent, uint32_t id, uint16_t pic_id)
 {
-    StyNode node;
-    node.type = RES_PIC;
+    StyNode node = Resource(RES_PIC);
     node.pic.id = id;
     node.pic.pic_id = pic_id;
     return Add(parent, std::move(node));
@@ -95,8 +96,7 @@ size_t StyWriter::Pic(size_t parent, uint32_t id, uint16_t pic_id)
 
 size_t StyWriter::String(size_t parent, uint32_t id, uint16_t string_id)
 {
-    StyNode node;
-    node.type = RES_STRING;
+    StyNode node = Resource(RES_STRING);
     node.string.id = id;
     node.string.string_id = string_id;
     return Add(parent, std::move(node));
@@ -104,8 +104,7 @@ size_t StyWriter::String(size_t parent, uint32_t id, uint16_t string_id)
 
 size_t StyWriter::Other(size_t parent, uint8_t type, std::vector<uint8_t> body)
 {
-    StyNode node;
-    node.type = type;
+    StyNode node = Resource(type);
     node.body = std::move(body);
     return Add(parent, std::move(node));
 }
