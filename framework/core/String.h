@@ -1,4 +1,4 @@
-// CString: the framework's 8-bit string. Text is UTF-8; the win32 backend
+// CString: the framework's 8-bit string. Text is UTF-8; the window layer
 // converts to UTF-16 where it meets the wide Windows functions.
 #pragma once
 
