@@ -66,7 +66,7 @@ BOOL CViewerDlg::OnInitDialog()
 
     if (CMenu* pSysMenu = GetSystemMenu(FALSE)) {
         CString strAboutMenu;
-        strAboutMenu.LoadString(IDS_ABOUTBOX);
+        AfxLoadString(IDS_ABOUTBOX, strAboutMenu);
         if (!strAboutMenu.IsEmpty()) {
             pSysMenu->AppendMenu(MF_SEPARATOR);
             pSysMenu->AppendMenu(MF_STRING, IDM_ABOUTBOX, strAboutMenu);

@@ -1,4 +1,4 @@
-#include "tests/support/StyDemo.h"
+#include "tools/StyDemo.h"
 
 #include <cstring>
 

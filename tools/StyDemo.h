@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "tests/support/StyWriter.h"
+#include "style/StyWriter.h"
 
 // Ids of demo.sty, by the names demo.h gives them.
 enum DemoId : uint32_t {

@@ -1,5 +1,5 @@
-// Builds ".sty" files from a short description, so that tests say what a
-// file holds instead of spelling its bytes:
+// Builds ".sty" files from a short description, so that the demo files and
+// the tests say what a file holds instead of spelling its bytes:
 //
 //     StyWriter w;
 //     auto s = w.Scene(0x100);
@@ -66,7 +66,8 @@ private:
     std::vector<size_t> m_scenes;
 };
 
-// Little-endian stores into a file image, for tests that break one field.
+// Little-endian stores into a file image, also for tests that break one
+// field.
 void Put16(std::vector<uint8_t>& bytes, size_t at, uint16_t value);
 void Put32(std::vector<uint8_t>& bytes, size_t at, uint32_t value);
 

@@ -1,4 +1,4 @@
-#include "tests/support/StyWriter.h"
+#include "style/StyWriter.h"
 
 #include <algorithm>
 #include <cstring>
@@ -8,24 +8,55 @@ namespace {
 
 uint32_t BlockSize(const StyNode& node)
 {
-    switch (node.type) {
-    case RES_PIC_REGION:
-        return sty::kRegionBlockSize;
-    case RES_STRING:
-        return sty::kStringBlockSize;
-    case RES_GROUP:
-        return sty::kGroupBlockSize;
-    case RES_PIC:
-        return sty::kPicBlockSize;
-    default:
-        return sty::kOtherHeaderSize + static_cast<uint32_t>(node.body.size());
-    }
+    const uint32_t fixed = sty::FixedBlockSize(node.type);
+    return fixed ? fixed : sty::kOtherHeaderSize + static_cast<uint32_t>(node.body.size());
 }
 
-template <class Record>
-void PutRecord(std::vector<uint8_t>& bytes, size_t at, const Record& record)
+StyNode Resource(uint8_t type)
 {
+    StyNode node;
+    node.type = type;
+    return node;
+}
+
+// The conventional values of the count and table fields of a group or a
+// region whose child table or frame list holds count entries at table.
+void FillLinks(ResGroupInfo& record, uint32_t count, uint32_t table)
+{
+    record.res_num = static_cast<int32_t>(count);
+    record.child_offset = table;
+}
+void FillLinks(PicRegionInfo& record, uint32_t count, uint32_t table)
+{
+    record.frames_num = static_cast<uint16_t>(count);
+    record.pic_offset = table;
+}
+// Pictures and strings have none.
+template <class Record>
+void FillLinks(Record&, uint32_t, uint32_t)
+{
+}
+
+// A resource's record at the start of its block, with its type code and,
+// unless the node keeps it as given, the conventional values of its offset,
+// count and table fields.
+template <class Record>
+void PutResource(std::vector<uint8_t>& bytes, const StyNode& node, Record record, uint32_t at, uint32_t count,
+                 uint32_t table)
+{
+    record.type = node.type;
+    if (node.fill) {
+        record.offset = at;
+        FillLinks(record, count, table);
+    }
     std::memcpy(bytes.data() + at, &record, sizeof record);
+}
+
+// The count and offset of a child table or frame list, stored together.
+void PutLinks(std::vector<uint8_t>& bytes, size_t at, uint32_t count, uint32_t table)
+{
+    Put32(bytes, at, count);
+    Put32(bytes, at + 4, table);
 }
 
 }  // namespace
@@ -42,16 +73,14 @@ size_t StyWriter::Scene(uint32_t id)
 
 size_t StyWriter::Group(size_t parent, uint32_t id)
 {
-    StyNode node;
-    node.type = RES_GROUP;
+    StyNode node = Resource(RES_GROUP);
     node.group.id = id;
     return Add(parent, std::move(node));
 }
 
 size_t StyWriter::Region(size_t parent, uint32_t id, std::vector<uint16_t> frames)
 {
-    StyNode node;
-    node.type = RES_PIC_REGION;
+    StyNode node = Resource(RES_PIC_REGION);
     node.region.id = id;
     node.frames = std::move(frames);
     return Add(parent, std::move(node));
@@ -59,8 +88,7 @@ size_t StyWriter::Region(size_t parent, uint32_t id, std::vector<uint16_t> frame
 
 size_t StyWriter::Pic(size_t parent, uint32_t id, uint16_t pic_id)
 {
-    StyNode node;
-    node.type = RES_PIC;
+    StyNode node = Resource(RES_PIC);
     node.pic.id = id;
     node.pic.pic_id = pic_id;
     return Add(parent, std::move(node));
@@ -68,8 +96,7 @@ size_t StyWriter::Pic(size_t parent, uint32_t id, uint16_t pic_id)
 
 size_t StyWriter::String(size_t parent, uint32_t id, uint16_t string_id)
 {
-    StyNode node;
-    node.type = RES_STRING;
+    StyNode node = Resource(RES_STRING);
     node.string.id = id;
     node.string.string_id = string_id;
     return Add(parent, std::move(node));
@@ -77,8 +104,7 @@ size_t StyWriter::String(size_t parent, uint32_t id, uint16_t string_id)
 
 size_t StyWriter::Other(size_t parent, uint8_t type, std::vector<uint8_t> body)
 {
-    StyNode node;
-    node.type = type;
+    StyNode node = Resource(type);
     node.body = std::move(body);
     return Add(parent, std::move(node));
 }
@@ -149,48 +175,31 @@ StyImage StyWriter::Write() const
                 info.child_offset = static_cast<int32_t>(count ? table : 0);
             }
             std::memcpy(bytes.data() + at, &info, sty::kSceneInfoSize);
-            Put32(bytes, at + sty::kSceneResCount, count);
-            Put32(bytes, at + sty::kSceneResTable, count ? table : 0);
-        } else if (node.type == RES_GROUP) {
-            ResGroupInfo record = node.group;
-            record.type = node.type;
-            if (node.fill) {
-                record.offset = at;
-                record.res_num = static_cast<int32_t>(count);
-                record.child_offset = table;
-            }
-            PutRecord(bytes, at, record);
-            Put32(bytes, at + sty::kGroupChildCount, count);
-            Put32(bytes, at + sty::kGroupChildTable, table);
-        } else if (node.type == RES_PIC_REGION) {
-            PicRegionInfo record = node.region;
-            record.type = node.type;
-            if (node.fill) {
-                record.offset = at;
-                record.frames_num = static_cast<uint16_t>(count);
-                record.pic_offset = table;
-            }
-            PutRecord(bytes, at, record);
-            Put32(bytes, at + sty::kRegionFrameCount, count);
-            Put32(bytes, at + sty::kRegionFrameTable, table);
-            for (size_t i = 0; i < node.frames.size(); ++i)
-                Put16(bytes, table + i * sty::kFrameEntrySize, node.frames[i]);
-        } else if (node.type == RES_PIC) {
-            PicInfo record = node.pic;
-            record.type = node.type;
-            if (node.fill)
-                record.offset = at;
-            PutRecord(bytes, at, record);
-        } else if (node.type == RES_STRING) {
-            StringInfo record = node.string;
-            record.type = node.type;
-            if (node.fill)
-                record.offset = at;
-            PutRecord(bytes, at, record);
+            PutLinks(bytes, at + sty::kSceneResCount, count, count ? table : 0);
         } else {
-            bytes[at] = node.type;
-            Put32(bytes, at + sty::kOtherBodyLength, static_cast<uint32_t>(node.body.size()));
-            std::copy(node.body.begin(), node.body.end(), bytes.begin() + at + sty::kOtherHeaderSize);
+            switch (node.type) {
+            case RES_GROUP:
+                PutResource(bytes, node, node.group, at, count, table);
+                PutLinks(bytes, at + sty::kGroupChildCount, count, table);
+                break;
+            case RES_PIC_REGION:
+                PutResource(bytes, node, node.region, at, count, table);
+                PutLinks(bytes, at + sty::kRegionFrameCount, count, table);
+                for (size_t i = 0; i < node.frames.size(); ++i)
+                    Put16(bytes, table + i * sty::kFrameEntrySize, node.frames[i]);
+                break;
+            case RES_PIC:
+                PutResource(bytes, node, node.pic, at, count, table);
+                break;
+            case RES_STRING:
+                PutResource(bytes, node, node.string, at, count, table);
+                break;
+            default:
+                bytes[at] = node.type;
+                Put32(bytes, at + sty::kOtherBodyLength, static_cast<uint32_t>(node.body.size()));
+                std::copy(node.body.begin(), node.body.end(), bytes.begin() + at + sty::kOtherHeaderSize);
+                break;
+            }
         }
         for (size_t i = 0; i < node.children.size(); ++i)
             Put32(bytes, table + i * sty::kTableEntrySize, image.at[node.children[i]]);
