@@ -13,6 +13,8 @@ std::optional<int> ParseDumpOptions(int argc, const char* const* argv, std::FILE
     CLI::App app("Prints what the Lorvex viewer shows of a .sty file: the tree and each node's rows, "
                  "as text or JSON; checks a file; draws a scene as SVG.",
                  "lorvex-dump");
+    // "/name" is a path on both systems, never an option.
+    app.allow_windows_style_options(false);
     app.set_version_flag("--version", "lorvex-dump " LORVEX_VERSION);
     app.add_option("file", options.styPath, "The style file")->required()->type_name("FILE.sty");
     app.add_option("--header", options.headerPath, "C header whose macros name the file's ids")

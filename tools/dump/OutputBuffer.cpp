@@ -1,26 +1,44 @@
 #include "tools/dump/OutputBuffer.h"
 
 #include <algorithm>
-#include <cstring>
 
-void OutputBuffer::Write(std::string_view text)
+OutputBuffer::OutputBuffer(std::FILE* out) : m_out(out), m_buffer(size_t{1} << 16)
+{
+    m_next = m_buffer.data();
+    m_end = m_next + m_buffer.size();
+}
+
+void OutputBuffer::WriteAcross(std::string_view text)
 {
     while (!text.empty()) {
-        if (m_used == kSize)
+        if (m_next == m_end)
             Drain();
-        const size_t n = std::min(text.size(), kSize - m_used);
-        std::memcpy(m_buffer.data() + m_used, text.data(), n);
-        m_used += n;
+        const size_t n = std::min(text.size(), static_cast<size_t>(m_end - m_next));
+        std::memcpy(m_next, text.data(), n);
+        m_next += n;
         text.remove_prefix(n);
+    }
+}
+
+void OutputBuffer::Reserve(size_t n)
+{
+    if (static_cast<size_t>(m_end - m_next) >= n)
+        return;
+    Drain();
+    if (m_buffer.size() < n) {  // a text longer than a block: rare
+        m_buffer.resize(n);
+        m_next = m_buffer.data();
+        m_end = m_next + n;
     }
 }
 
 void OutputBuffer::Drain()
 {
+    const size_t used = static_cast<size_t>(m_next - m_buffer.data());
     // After a failure the rest is dropped: the dump ends with an error.
-    if (!m_failed && std::fwrite(m_buffer.data(), 1, m_used, m_out) != m_used)
+    if (!m_failed && std::fwrite(m_buffer.data(), 1, used, m_out) != used)
         m_failed = true;
-    m_used = 0;
+    m_next = m_buffer.data();
 }
 
 bool OutputBuffer::Finish()

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdio>
+#include <cstring>
 #include <string_view>
 #include <vector>
 
@@ -11,17 +12,28 @@ class OutputBuffer {
 public:
     using Ch = char;
 
-    explicit OutputBuffer(std::FILE* out) : m_out(out), m_buffer(kSize) {}
+    explicit OutputBuffer(std::FILE* out);
     OutputBuffer(const OutputBuffer&) = delete;
     OutputBuffer& operator=(const OutputBuffer&) = delete;
 
     void Put(char c)
     {
-        if (m_used == kSize)
+        if (m_next == m_end)
             Drain();
-        m_buffer[m_used++] = c;
+        *m_next++ = c;
     }
-    void Write(std::string_view text);
+    // Makes room for n more bytes, so that PutUnchecked may follow n times.
+    void Reserve(size_t n);
+    void PutUnchecked(char c) { *m_next++ = c; }
+    void Write(std::string_view text)
+    {
+        if (text.size() <= static_cast<size_t>(m_end - m_next)) {
+            std::memcpy(m_next, text.data(), text.size());
+            m_next += text.size();
+        } else {
+            WriteAcross(text);
+        }
+    }
     // The JSON writer calls this at the end of a document; the block is
     // drained when full or at Finish, not before.
     void Flush() {}
@@ -31,11 +43,12 @@ public:
     bool Finish();
 
 private:
-    static constexpr size_t kSize = 1 << 16;
+    void WriteAcross(std::string_view text);
     void Drain();
 
     std::FILE* m_out;
     std::vector<char> m_buffer;
-    size_t m_used = 0;
+    char* m_next;  // the free part of m_buffer
+    char* m_end;
     bool m_failed = false;
 };

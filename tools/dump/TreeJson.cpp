@@ -7,6 +7,17 @@
 #include "tools/dump/TreeWriters.h"
 #include "tools/dump/ValidUtf8.h"
 
+// The writer's fast path: room for a whole string is made once, then its
+// bytes go in unchecked.
+inline void PutReserve(OutputBuffer& out, size_t count)
+{
+    out.Reserve(count);
+}
+inline void PutUnsafe(OutputBuffer& out, char c)
+{
+    out.PutUnchecked(c);
+}
+
 namespace {
 
 class JsonWriter : public BrowseVisitor {
@@ -27,8 +38,7 @@ public:
         m_writer.Key("kind");
         m_writer.String(KindName(node.kind));
         m_writer.Key("label");
-        const std::string label = ValidUtf8(BrowseLabel(node, m_names, m_fileTitle).GetString());
-        m_writer.String(label.data(), static_cast<rapidjson::SizeType>(label.size()));
+        String(BrowseLabel(node, m_names, m_fileTitle).GetString());
         m_writer.Key("depth");
         m_writer.Uint(node.depth);
         m_writer.Key("parent");
@@ -54,6 +64,17 @@ public:
     void Leave(const BrowseNode&) override { m_parents.pop_back(); }
 
 private:
+    // JSON text is UTF-8; a file name may not be.
+    void String(const std::string& text)
+    {
+        if (IsValidUtf8(text)) {
+            m_writer.String(text.data(), static_cast<rapidjson::SizeType>(text.size()));
+        } else {
+            const std::string valid = ValidUtf8(text);
+            m_writer.String(valid.data(), static_cast<rapidjson::SizeType>(valid.size()));
+        }
+    }
+
     const CString& m_fileTitle;
     const MacroNameIndex& m_names;
     const bool m_rows;

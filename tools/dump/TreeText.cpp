@@ -1,3 +1,6 @@
+#include <algorithm>
+#include <string_view>
+
 #include "browse/DocumentWalk.h"
 #include "tools/dump/KindNames.h"
 #include "tools/dump/TreeWriters.h"
@@ -35,8 +38,12 @@ public:
 private:
     void Indent(uint32_t depth)
     {
-        for (uint32_t i = 0; i < depth; ++i)
-            m_out.Write("  ");
+        static constexpr std::string_view kSpaces = "                                ";
+        for (size_t width = 2 * size_t{depth}; width > 0;) {
+            const size_t n = std::min(width, kSpaces.size());
+            m_out.Write(kSpaces.substr(0, n));
+            width -= n;
+        }
     }
 
     const CString& m_fileTitle;

@@ -40,6 +40,17 @@ size_t SequenceLength(std::string_view text)
 
 }  // namespace
 
+bool IsValidUtf8(std::string_view text)
+{
+    while (!text.empty()) {
+        const size_t length = SequenceLength(text);
+        if (length == 0)
+            return false;
+        text.remove_prefix(length);
+    }
+    return true;
+}
+
 std::string ValidUtf8(std::string_view text)
 {
     std::string out;

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+bool IsValidUtf8(std::string_view text);
 // text with each byte that does not belong to a well-formed UTF-8 sequence
 // replaced by U+FFFD; ASCII and well-formed text come back unchanged.
 std::string ValidUtf8(std::string_view text);
