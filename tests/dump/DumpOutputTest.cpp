@@ -8,6 +8,7 @@
 
 #include "tests/dump/DumpRunner.h"
 #include "tests/support/StyWriter.h"
+#include "tools/dump/Dump.h"
 
 namespace {
 
@@ -193,6 +194,19 @@ TEST(DumpExit, NotAStyleFileOrNotAHeaderExitsOne)
     EXPECT_EQ(run.code, 1);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err.rfind(binary + ": not a C header", 0), 0u) << run.err;
+}
+
+TEST(DumpExit, OutputThatCannotBeWrittenExitsFour)
+{
+    std::FILE* full = std::fopen("/dev/full", "w");
+    ASSERT_NE(full, nullptr);
+    std::FILE* err = std::tmpfile();
+    ASSERT_NE(err, nullptr);
+    const char* argv[] = {"lorvex-dump", "--rows", kDemo.c_str()};
+    EXPECT_EQ(RunDump(3, argv, full, err), 4);
+    EXPECT_GT(std::ftell(err), 0);  // and said so
+    std::fclose(full);
+    std::fclose(err);
 }
 
 TEST(DumpExit, AHeaderWithoutNamesLeavesTheGeneratedLabels)
