@@ -54,6 +54,17 @@ TEST(DumpOutput, FileNodeIsTheNameWithoutItsLastExtension)
               "{\"nodes\":[\n{\"kind\":\"file\",\"label\":\"main.v2 final\",\"depth\":0,\"parent\":null}\n]}\n");
 }
 
+TEST(DumpOutput, AFileNameThatIsNotUtf8StaysValidJson)
+{
+    ScratchDir dir;
+    const std::string path = dir.Path("bad\xFF\xC3name.sty");  // a lone byte, a cut sequence
+    ASSERT_TRUE(WriteBytes(path, StyWriter().Write().bytes));
+    EXPECT_EQ(RunDumpWith({path}).out, "[file] bad\xFF\xC3name\n");  // text keeps the bytes
+    EXPECT_EQ(RunDumpWith({"--format", "json", path}).out,
+              "{\"nodes\":[\n{\"kind\":\"file\",\"label\":\"bad\xEF\xBF\xBD\xEF\xBF\xBDname\",\"depth\":0,"
+              "\"parent\":null}\n]}\n");
+}
+
 TEST(DumpOutput, CheckOfAValidFileSaysSoAndExitsZero)
 {
     const DumpRun run = RunDumpWith({"--check", "--header", kDemoHeader, kDemo});
