@@ -9,8 +9,27 @@ constexpr RowFormat Dec = RowFormat::Dec;
 constexpr RowFormat Hex = RowFormat::Hex;
 
 const char* const kKeyNames[16] = {"Key0", "Key1", "Key2",  "Key3",  "Key4",  "Key5",  "Key6",  "Key7",
-                                            "Key8", "Key9", "Key10", "Key11", "Key12", "Key13", "Key14", "Key15"};
+                                   "Key8", "Key9", "Key10", "Key11", "Key12", "Key13", "Key14", "Key15"};
 static_assert(sizeof(kKeyNames) / sizeof(kKeyNames[0]) == sizeof(SceneInfo::keys));
+
+// The three fields every resource record begins with.
+template <class Record>
+void AddRecordHead(PropertyRows& rows, const Record& record)
+{
+    rows.Add("type", Dec, record.type);
+    rows.Add("id", Hex, record.id);
+    rows.Add("offset", Hex, record.offset);
+}
+
+// Position and size, in the order every record keeps them.
+template <class Record>
+void AddPlacement(PropertyRows& rows, const Record& record)
+{
+    rows.Add("x", Dec, record.x);
+    rows.Add("y", Dec, record.y);
+    rows.Add("width", Dec, record.width);
+    rows.Add("height", Dec, record.height);
+}
 
 }  // namespace
 
@@ -27,10 +46,7 @@ PropertyRows SceneRows(const SceneInfo& info)
     rows.Add("id", Hex, info.id);
     rows.Add("offset", Hex, info.offset);
     rows.Add("size", Hex, info.size);
-    rows.Add("x", Dec, info.x);
-    rows.Add("y", Dec, info.y);
-    rows.Add("width", Dec, info.width);
-    rows.Add("height", Dec, info.height);
+    AddPlacement(rows, info);
     rows.Add("background color", Hex, info.background_color);
     rows.Add("visible", Dec, info.visible);
     rows.Add("opaque", Dec, info.opaque);
@@ -46,15 +62,10 @@ PropertyRows SceneRows(const SceneInfo& info)
 PropertyRows ResGroupRows(const ResGroupInfo& record)
 {
     PropertyRows rows;
-    rows.Add("type", Dec, record.type);
-    rows.Add("id", Hex, record.id);
-    rows.Add("offset", Hex, record.offset);
+    AddRecordHead(rows, record);
     rows.Add("abs_x", Dec, record.abs_x);
     rows.Add("abs_y", Dec, record.abs_y);
-    rows.Add("x", Dec, record.x);
-    rows.Add("y", Dec, record.y);
-    rows.Add("width", Dec, record.width);
-    rows.Add("height", Dec, record.height);
+    AddPlacement(rows, record);
     rows.Add("background color", Hex, record.background_color);
     rows.Add("visible", Dec, record.visible);
     rows.Add("opaque", Dec, record.opaque);
@@ -67,13 +78,8 @@ PropertyRows ResGroupRows(const ResGroupInfo& record)
 PropertyRows PicRegionRows(const PicRegionInfo& record)
 {
     PropertyRows rows;
-    rows.Add("type", Dec, record.type);
-    rows.Add("id", Hex, record.id);
-    rows.Add("offset", Hex, record.offset);
-    rows.Add("x", Dec, record.x);
-    rows.Add("y", Dec, record.y);
-    rows.Add("width", Dec, record.width);
-    rows.Add("height", Dec, record.height);
+    AddRecordHead(rows, record);
+    AddPlacement(rows, record);
     rows.Add("visible", Dec, record.visible);
     rows.Add("frames num", Dec, record.frames_num);
     rows.Add("pic offset", Hex, record.pic_offset);
@@ -83,13 +89,8 @@ PropertyRows PicRegionRows(const PicRegionInfo& record)
 PropertyRows PicRows(const PicInfo& record)
 {
     PropertyRows rows;
-    rows.Add("type", Dec, record.type);
-    rows.Add("id", Hex, record.id);
-    rows.Add("offset", Hex, record.offset);
-    rows.Add("x", Dec, record.x);
-    rows.Add("y", Dec, record.y);
-    rows.Add("width", Dec, record.width);
-    rows.Add("height", Dec, record.height);
+    AddRecordHead(rows, record);
+    AddPlacement(rows, record);
     rows.Add("visible", Dec, record.visible);
     rows.Add("pic id", Dec, record.pic_id);
     return rows;
@@ -98,13 +99,8 @@ PropertyRows PicRows(const PicInfo& record)
 PropertyRows StringRows(const StringInfo& record)
 {
     PropertyRows rows;
-    rows.Add("type", Dec, record.type);
-    rows.Add("id", Hex, record.id);
-    rows.Add("offset", Hex, record.offset);
-    rows.Add("x", Dec, record.x);
-    rows.Add("y", Dec, record.y);
-    rows.Add("width", Dec, record.width);
-    rows.Add("height", Dec, record.height);
+    AddRecordHead(rows, record);
+    AddPlacement(rows, record);
     rows.Add("forground color", Hex, record.foreground_color);
     rows.Add("background color", Hex, record.background_color);
     rows.Add("visible", Dec, record.visible);
@@ -123,10 +119,7 @@ PropertyRows FrameRows(const PicRegionInfo& region, uint16_t picId)
 {
     PropertyRows rows;
     rows.Add("id", Hex, region.id);
-    rows.Add("x", Dec, region.x);
-    rows.Add("y", Dec, region.y);
-    rows.Add("width", Dec, region.width);
-    rows.Add("height", Dec, region.height);
+    AddPlacement(rows, region);
     rows.Add("pic id", Dec, picId);
     return rows;
 }
