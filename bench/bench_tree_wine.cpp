@@ -33,7 +33,7 @@
 #include <vector>
 
 #include "framework/core/Utf.h"
-#include "tests/support/StyWriter.h"
+#include "style/StyWriter.h"
 #include "tests/win32/ModalRunner.h"
 #include "ui/ViewerDlg.h"
 

@@ -7,4 +7,5 @@
 #include "framework/window/Menu.h"
 #include "framework/window/MsgMap.h"
 #include "framework/window/WinApp.h"
+#include "framework/window/WinThread.h"
 #include "framework/window/Wnd.h"

@@ -12,22 +12,6 @@
 
 namespace {
 
-size_t RecordSize(ResType type)
-{
-    switch (type) {
-    case RES_PIC_REGION:
-        return sizeof(PicRegionInfo);
-    case RES_STRING:
-        return sizeof(StringInfo);
-    case RES_GROUP:
-        return sizeof(ResGroupInfo);
-    case RES_PIC:
-        return sizeof(PicInfo);
-    default:
-        return 0;
-    }
-}
-
 void Check(bool condition)
 {
     if (!condition)
@@ -46,7 +30,8 @@ void Walk(const StyleFile& file, size_t inputSize)
             stack.pop_back();
             Check(depth <= sty::kMaxDepth);
             uint8_t copy[64];
-            const size_t size = RecordSize(res->GetType());
+            const size_t size = sty::RecordSize(res->GetType());
+            Check(size <= sizeof copy);
             Check((res->record != nullptr) == (size != 0));
             if (size)
                 std::memcpy(copy, res->record, size);

@@ -9,6 +9,10 @@ no_display() {
 run.sh: $1, so Lorvex has no screen to open its window on.
 Run it from a desktop session, point DISPLAY at a running X server (DISPLAY=:0 scripts/run.sh),
 or give it a virtual screen: xvfb-run -a scripts/run.sh
+Without any screen, lorvex-dump prints the same tree and rows on the command line
+(README.md, "lorvex-dump"):
+  cmake --preset native && cmake --build --preset native --target lorvex-dump
+  build/native/tools/lorvex-dump --rows --header examples/demo.h examples/demo.sty
 MSG
     exit 1
 }

@@ -7,6 +7,9 @@ packages=(
     cmake g++ make
     clang libclang-rt-14-dev          # fuzz targets: libFuzzer and the sanitizer runtimes
     googletest libbenchmark-dev
+    rapidjson-dev libcli11-dev        # lorvex-dump: JSON writer, command line (header-only)
+    libpugixml-dev                    # lorvex-dump's tests read its SVG back
+    time                              # bench/dump_vs_parse.sh: peak memory of a process
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     wine wine64
     xvfb xdotool imagemagick

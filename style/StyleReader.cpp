@@ -175,24 +175,11 @@ Res& StyleReader::ReadResource(Scene& scene, uint64_t entry, uint32_t depth)
              "resource offset " + Hex(block) + " lies outside the file (" + std::to_string(m_size) + " bytes)");
 
     const ResType type = m_data[block];
-    uint64_t size = 0;
-    switch (type) {
-    case RES_PIC_REGION:
-        size = sty::kRegionBlockSize;
-        break;
-    case RES_STRING:
-        size = sty::kStringBlockSize;
-        break;
-    case RES_GROUP:
-        size = sty::kGroupBlockSize;
-        break;
-    case RES_PIC:
-        size = sty::kPicBlockSize;
-        break;
-    default:
+    const uint32_t fixedSize = sty::FixedBlockSize(type);
+    uint64_t size = fixedSize;
+    if (fixedSize == 0) {
         Need(block, sty::kOtherHeaderSize, block, "resource header");
         size = sty::kOtherHeaderSize + uint64_t{U32(block + sty::kOtherBodyLength)};
-        break;
     }
     Need(block, size, block, BlockName(type));
     if (!TryMark(block, size))
@@ -201,7 +188,7 @@ Res& StyleReader::ReadResource(Scene& scene, uint64_t entry, uint32_t depth)
     Res& res = scene.m_resources.Add();
     res.m_type = type;
     res.m_offset = static_cast<uint32_t>(block);
-    if (type >= RES_PIC_REGION && type <= RES_PIC)
+    if (fixedSize != 0)  // a known type, whose record begins the block
         res.record = m_data + block;
     if (type == RES_PIC_REGION)
         ReadFrames(res, block);

@@ -1,10 +1,10 @@
 // Writes examples/demo.sty and examples/demo.h from their description in
-// tests/support/StyDemo.cpp; see docs/sty-format.md.
+// tools/StyDemo.cpp; see docs/sty-format.md.
 #include <cstdio>
 #include <fstream>
 #include <string>
 
-#include "tests/support/StyDemo.h"
+#include "tools/StyDemo.h"
 
 int main(int argc, char** argv)
 {

@@ -66,7 +66,7 @@ BOOL CViewerDlg::OnInitDialog()
 
     if (CMenu* pSysMenu = GetSystemMenu(FALSE)) {
         CString strAboutMenu;
-        strAboutMenu.LoadString(IDS_ABOUTBOX);
+        AfxLoadString(IDS_ABOUTBOX, strAboutMenu);
         if (!strAboutMenu.IsEmpty()) {
             pSysMenu->AppendMenu(MF_SEPARATOR);
             pSysMenu->AppendMenu(MF_STRING, IDM_ABOUTBOX, strAboutMenu);
@@ -242,8 +242,8 @@ void CViewerDlg::RebuildTree()
     // document; it repaints once, at the end.
     m_tree.SetRedraw(FALSE);
     m_tree.DeleteAllItems();
-    HTREEITEM hFile = InsertTaggedItem(m_strFileTitle, NodeKind::File,
-                                       reinterpret_cast<uintptr_t>(&m_pStyleFile->header), TVI_ROOT);
+    HTREEITEM hFile =
+        InsertTaggedItem(m_strFileTitle, NodeKind::File, reinterpret_cast<uintptr_t>(&m_pStyleFile->header), TVI_ROOT);
     for (size_t i = 0; i < m_pStyleFile->scenes.size(); ++i)
         InsertSceneNode(hFile, m_pStyleFile->scenes[i], names);
     m_tree.SetRedraw(TRUE);
@@ -251,8 +251,8 @@ void CViewerDlg::RebuildTree()
 
 void CViewerDlg::InsertSceneNode(HTREEITEM hParent, const Scene* pScene, const MacroNameIndex& names)
 {
-    HTREEITEM hScene = InsertTaggedItem(SceneLabel(*pScene, names), NodeKind::Scene,
-                                        reinterpret_cast<uintptr_t>(pScene), hParent);
+    HTREEITEM hScene =
+        InsertTaggedItem(SceneLabel(*pScene, names), NodeKind::Scene, reinterpret_cast<uintptr_t>(pScene), hParent);
     const auto& children = pScene->root_group->children;
     for (size_t i = 0; i < children.size(); ++i)
         InsertResNode(hScene, children[i], names);

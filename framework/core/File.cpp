@@ -15,6 +15,19 @@ CFile::~CFile()
     Close();
 }
 
+UINT CFile::Read(void* lpBuf, UINT nCount)
+{
+    UINT total = 0;
+    auto* out = static_cast<char*>(lpBuf);
+    while (IsOpen() && total < nCount) {
+        const UINT got = ReadSome(out + total, nCount - total);
+        if (got == 0)
+            break;
+        total += got;
+    }
+    return total;
+}
+
 #ifdef _WIN32
 
 BOOL CFile::Open(LPCTSTR lpszFileName, UINT /*nOpenFlags*/)
@@ -28,19 +41,10 @@ BOOL CFile::Open(LPCTSTR lpszFileName, UINT /*nOpenFlags*/)
     return IsOpen();
 }
 
-UINT CFile::Read(void* lpBuf, UINT nCount)
+UINT CFile::ReadSome(void* lpBuf, UINT nCount)
 {
-    if (!IsOpen())
-        return 0;
-    UINT total = 0;
-    auto* out = static_cast<char*>(lpBuf);
-    while (total < nCount) {
-        DWORD got = 0;
-        if (!ReadFile(m_hFile, out + total, nCount - total, &got, nullptr) || got == 0)
-            break;
-        total += got;
-    }
-    return total;
+    DWORD got = 0;
+    return ReadFile(m_hFile, lpBuf, nCount, &got, nullptr) ? got : 0;
 }
 
 uint64_t CFile::GetLength() const
@@ -86,21 +90,15 @@ BOOL CFile::Open(LPCTSTR lpszFileName, UINT /*nOpenFlags*/)
     return TRUE;
 }
 
-UINT CFile::Read(void* lpBuf, UINT nCount)
+UINT CFile::ReadSome(void* lpBuf, UINT nCount)
 {
-    if (!IsOpen())
-        return 0;
-    UINT total = 0;
-    auto* out = static_cast<char*>(lpBuf);
-    while (total < nCount) {
-        const ssize_t got = ::read(m_hFile, out + total, nCount - total);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got <= 0)
-            break;
-        total += static_cast<UINT>(got);
+    for (;;) {
+        const ssize_t got = ::read(m_hFile, lpBuf, nCount);
+        if (got >= 0)
+            return static_cast<UINT>(got);
+        if (errno != EINTR)
+            return 0;
     }
-    return total;
 }
 
 uint64_t CFile::GetLength() const

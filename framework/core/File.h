@@ -33,6 +33,10 @@ public:
     BOOL IsOpen() const { return m_hFile != hFileNull; }
 
 private:
+    // One read of the platform's: up to nCount bytes, 0 at the end or on an
+    // error.
+    UINT ReadSome(void* lpBuf, UINT nCount);
+
 #ifdef _WIN32
     using Handle = HANDLE;
     static inline const Handle hFileNull = INVALID_HANDLE_VALUE;

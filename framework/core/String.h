@@ -1,4 +1,4 @@
-// CString: the framework's 8-bit string. Text is UTF-8; the win32 backend
+// CString: the framework's 8-bit string. Text is UTF-8; the window layer
 // converts to UTF-16 where it meets the wide Windows functions.
 #pragma once
 
@@ -37,9 +37,6 @@ public:
     // length from the first null; any other value sets it directly.
     LPTSTR GetBuffer(int nMinBufLength);
     void ReleaseBuffer(int nNewLength = -1);
-
-    // Loads string resource nID; FALSE (and an empty string) if there is none.
-    BOOL LoadString(UINT nID);
 
     friend bool operator==(const CString& a, const CString& b) { return a.m_str == b.m_str; }
     friend bool operator==(const CString& a, const char* b) { return a.m_str == (b ? b : ""); }

@@ -1,29 +1,102 @@
 #include "framework/core/Utf.h"
 
-#ifdef _WIN32
-#include <windows.h>
+namespace {
 
-#include <limits>
+constexpr char32_t kReplacement = 0xFFFD;
 
-std::wstring AfxUtf8ToWide(std::string_view text)
+bool IsContinuation(unsigned char byte)
 {
-    if (text.empty() || text.size() > static_cast<size_t>(std::numeric_limits<int>::max()))
-        return {};
-    const int in = static_cast<int>(text.size());
-    const int n = MultiByteToWideChar(CP_UTF8, 0, text.data(), in, nullptr, 0);
-    std::wstring out(static_cast<size_t>(n), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), in, out.data(), n);
+    return (byte & 0xC0) == 0x80;
+}
+
+// Decodes the code point at text[pos] and moves pos past it. A sequence that
+// is not well-formed UTF-8 (overlong, a surrogate, above U+10FFFF, cut short)
+// gives U+FFFD and moves past its longest valid start, as the platform does.
+char32_t DecodeUtf8(std::string_view text, size_t& pos)
+{
+    const auto lead = static_cast<unsigned char>(text[pos++]);
+    if (lead < 0x80)
+        return lead;
+    size_t length = 0;
+    char32_t code = 0;
+    char32_t lowest = 0;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 1;
+        code = lead & 0x1F;
+        lowest = 0x80;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 2;
+        code = lead & 0x0F;
+        lowest = 0x800;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 3;
+        code = lead & 0x07;
+        lowest = 0x10000;
+    } else {
+        return kReplacement;
+    }
+    for (size_t i = 0; i < length; ++i) {
+        if (pos == text.size() || !IsContinuation(static_cast<unsigned char>(text[pos])))
+            return kReplacement;
+        const char32_t next = code << 6 | (static_cast<unsigned char>(text[pos]) & 0x3F);
+        // The second byte alone shows an overlong form, a surrogate or a
+        // value past U+10FFFF; it is then left to be read again.
+        if (i == 0) {
+            const char32_t least = next << (6 * (length - 1));
+            if (least < lowest || (least >= 0xD800 && least <= 0xDFFF) || least > 0x10FFFF)
+                return kReplacement;
+        }
+        code = next;
+        ++pos;
+    }
+    return code;
+}
+
+}  // namespace
+
+AfxWideString AfxUtf8ToWide(std::string_view text)
+{
+    AfxWideString out;
+    out.reserve(text.size());
+    for (size_t pos = 0; pos < text.size();) {
+        const char32_t code = DecodeUtf8(text, pos);
+        if (code < 0x10000) {
+            out += static_cast<WCHAR>(code);
+        } else {
+            out += static_cast<WCHAR>(0xD800 + ((code - 0x10000) >> 10));
+            out += static_cast<WCHAR>(0xDC00 + ((code - 0x10000) & 0x3FF));
+        }
+    }
     return out;
 }
 
-std::string AfxWideToUtf8(std::wstring_view text)
+std::string AfxWideToUtf8(AfxWideStringView text)
 {
-    if (text.empty() || text.size() > static_cast<size_t>(std::numeric_limits<int>::max()))
-        return {};
-    const int in = static_cast<int>(text.size());
-    const int n = WideCharToMultiByte(CP_UTF8, 0, text.data(), in, nullptr, 0, nullptr, nullptr);
-    std::string out(static_cast<size_t>(n), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), in, out.data(), n, nullptr, nullptr);
+    std::string out;
+    out.reserve(text.size());
+    for (size_t pos = 0; pos < text.size(); ++pos) {
+        char32_t code = static_cast<char16_t>(text[pos]);
+        if (code >= 0xD800 && code <= 0xDBFF && pos + 1 < text.size() && text[pos + 1] >= 0xDC00 &&
+            text[pos + 1] <= 0xDFFF) {
+            code = 0x10000 + ((code - 0xD800) << 10) + (static_cast<char16_t>(text[++pos]) - 0xDC00);
+        } else if (code >= 0xD800 && code <= 0xDFFF) {
+            code = kReplacement;  // a lone surrogate
+        }
+        if (code < 0x80) {
+            out += static_cast<char>(code);
+        } else if (code < 0x800) {
+            out += static_cast<char>(0xC0 | code >> 6);
+            out += static_cast<char>(0x80 | (code & 0x3F));
+        } else if (code < 0x10000) {
+            out += static_cast<char>(0xE0 | code >> 12);
+            out += static_cast<char>(0x80 | (code >> 6 & 0x3F));
+            out += static_cast<char>(0x80 | (code & 0x3F));
+        } else {
+            out += static_cast<char>(0xF0 | code >> 18);
+            out += static_cast<char>(0x80 | (code >> 12 & 0x3F));
+            out += static_cast<char>(0x80 | (code >> 6 & 0x3F));
+            out += static_cast<char>(0x80 | (code & 0x3F));
+        }
+    }
     return out;
 }
-#endif

@@ -1,11 +1,15 @@
 // Conversion between the framework's UTF-8 text and the UTF-16 text of the
-// wide Windows functions.
+// wide Windows functions. Malformed input converts as the platform's own
+// conversion does it: each bad sequence becomes U+FFFD.
 #pragma once
 
-#ifdef _WIN32
 #include <string>
 #include <string_view>
 
-std::wstring AfxUtf8ToWide(std::string_view text);
-std::string AfxWideToUtf8(std::wstring_view text);
-#endif
+#include "framework/core/WinTypes.h"
+
+using AfxWideString = std::basic_string<WCHAR>;
+using AfxWideStringView = std::basic_string_view<WCHAR>;
+
+AfxWideString AfxUtf8ToWide(std::string_view text);
+std::string AfxWideToUtf8(AfxWideStringView text);

@@ -1,62 +1,60 @@
-#include <algorithm>
-
-#include "framework/headless/State.h"
+// Modal dialogs: made without a template, run through a scripted loop.
+#include "framework/headless/Objects.h"
 
 namespace {
 
-// The items a top-level window's system menu has before the program adds any.
-std::unique_ptr<HMENU__> MakeSystemMenu()
-{
-    auto menu = std::make_unique<HMENU__>();
-    menu->items = {{MF_STRING, SC_RESTORE, "&Restore"},   {MF_STRING, SC_MOVE, "&Move"},
-                   {MF_STRING, SC_SIZE, "&Size"},         {MF_STRING, SC_MINIMIZE, "Mi&nimize"},
-                   {MF_STRING, SC_MAXIMIZE, "Ma&ximize"}, {MF_SEPARATOR, 0, ""},
-                   {MF_STRING, SC_CLOSE, "&Close"}};
-    return menu;
-}
-
-// Lets every attached control learn that its window is gone, children first.
-void DestroyWindowTree(HWND hWnd)
-{
-    for (auto& child : hWnd->children)
-        DestroyWindowTree(child.get());
-    headless::Send(hWnd, WM_DESTROY);
-    headless::Send(hWnd, WM_NCDESTROY);
-}
+// The size of the main dialog's template on a standard display.
+const RECT kDialogRect{0, 0, 587, 653};
 
 }  // namespace
 
-INT_PTR CDialog::DoModal()
+namespace headless {
+
+// As the platform's dialog manager: the dialog procedure first; a message
+// it handles answers with the result it stored, WM_INITDIALOG with what it
+// returned; the rest gets the default processing of dialogs.
+LRESULT CALLBACK DialogWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    hWnd->msgResult = 0;
+    const INT_PTR handled = hWnd->dlgProc ? hWnd->dlgProc(hWnd, message, wParam, lParam) : FALSE;
+    if (handled)
+        return message == WM_INITDIALOG ? handled : hWnd->msgResult;
+    if (message == WM_CLOSE)
+        return SendMessageW(hWnd, WM_COMMAND, IDCANCEL, 0);
+    return DefWindowProcW(hWnd, message, wParam, lParam);
+}
+
+}  // namespace headless
+
+INT_PTR DialogBoxParamW(HINSTANCE, LPCWSTR, HWND hWndParent, DLGPROC lpDialogFunc, LPARAM dwInitParam)
 {
     headless::State& state = headless::GetState();
-    state.topLevel.push_back(std::make_unique<HWND__>());
-    HWND hWnd = state.topLevel.back().get();
-    hWnd->systemMenu = MakeSystemMenu();
-    hWnd->client = {0, 0, 587, 653};
-    SubclassWindow(hWnd);
+    HWND hWnd = headless::MakeWindow(nullptr, &headless::DialogWindowProc);
+    hWnd->owner = hWndParent;
+    hWnd->dialog = true;
+    hWnd->dlgProc = lpDialogFunc;
+    hWnd->rect = kDialogRect;
+    SendMessageW(hWnd, WM_INITDIALOG, 0, dwInitParam);
 
-    OnInitDialog();
-    headless::ModalScript script;
-    if (!state.modalScripts.empty()) {
-        script = std::move(state.modalScripts.front());
-        state.modalScripts.pop_front();
+    std::function<void(HWND)> body;
+    if (!state.modalLoops.empty()) {
+        body = std::move(state.modalLoops.front());
+        state.modalLoops.pop_front();
     }
-    if (script && !hWnd->ended)
-        script(*this);
+    if (body && !hWnd->ended)
+        body(hWnd);
     if (!hWnd->ended)
-        headless::Send(hWnd, WM_COMMAND, IDCANCEL, 0);
+        SendMessageW(hWnd, WM_COMMAND, IDCANCEL, 0);
     const INT_PTR result = hWnd->ended ? hWnd->modalResult : IDCANCEL;
-
-    DestroyWindowTree(hWnd);
-    auto& windows = state.topLevel;
-    windows.erase(std::find_if(windows.begin(), windows.end(), [hWnd](const auto& w) { return w.get() == hWnd; }));
+    headless::Destroy(hWnd);
     return result;
 }
 
-void CDialog::EndDialog(int nResult)
+BOOL EndDialog(HWND hDlg, INT_PTR nResult)
 {
-    if (!m_hWnd)
-        return;
-    m_hWnd->ended = true;
-    m_hWnd->modalResult = nResult;
+    if (!hDlg || !hDlg->dialog)
+        return FALSE;
+    hDlg->ended = true;
+    hDlg->modalResult = nResult;
+    return TRUE;
 }

@@ -29,4 +29,9 @@ struct CRect : RECT {
     CRect() : RECT{0, 0, 0, 0} {}
     int Width() const { return right - left; }
     int Height() const { return bottom - top; }
+    friend bool operator==(const CRect& a, const CRect& b)
+    {
+        return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+    }
+    friend bool operator!=(const CRect& a, const CRect& b) { return !(a == b); }
 };

@@ -1,7 +1,7 @@
 // CImageList: an image list that the object owns and destroys.
 #pragma once
 
-#include "framework/core/WinTypes.h"
+#include "framework/win32/Win32Api.h"
 
 class CImageList {
 public:

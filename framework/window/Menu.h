@@ -1,7 +1,7 @@
 // CMenu: a thin wrapper around a menu handle that it does not own.
 #pragma once
 
-#include "framework/core/WinTypes.h"
+#include "framework/win32/Win32Api.h"
 
 class CMenu {
 public:

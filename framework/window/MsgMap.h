@@ -4,7 +4,7 @@
 // LPARAM into the handler's typed arguments, so handlers never see raw words.
 #pragma once
 
-#include "framework/core/WinTypes.h"
+#include "framework/win32/Win32Api.h"
 
 class CCmdTarget;
 

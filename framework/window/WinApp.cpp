@@ -1,22 +1,33 @@
 #include "framework/window/WinApp.h"
 
+#include "framework/core/Utf.h"
+
 namespace {
-CWinApp* g_pApp = nullptr;  // the one application object
+
+// The executable's file name without directory and extension.
+std::string ModuleTitle()
+{
+    AfxWideString path(32768, 0);
+    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    path.resize(length);
+    std::string name = AfxWideToUtf8(path);
+    const size_t slash = name.find_last_of("\\/");
+    if (slash != std::string::npos)
+        name.erase(0, slash + 1);
+    const size_t dot = name.find_last_of('.');
+    if (dot != std::string::npos)
+        name.resize(dot);
+    return name;
 }
 
-BEGIN_MESSAGE_MAP(CWinApp, CCmdTarget)
+}  // namespace
+
+BEGIN_MESSAGE_MAP(CWinApp, CWinThread)
 END_MESSAGE_MAP()
 
-CWinApp::CWinApp(LPCTSTR lpszAppName) : m_strAppName(lpszAppName)
-{
-    g_pApp = this;
-}
+CWinApp::CWinApp(LPCTSTR lpszAppName) : m_strAppName(lpszAppName) {}
 
-CWinApp::~CWinApp()
-{
-    if (g_pApp == this)
-        g_pApp = nullptr;
-}
+CWinApp::~CWinApp() = default;
 
 BOOL CWinApp::InitInstance()
 {
@@ -28,15 +39,47 @@ int CWinApp::ExitInstance()
     return 0;
 }
 
+HICON CWinApp::LoadIcon(UINT nIDResource) const
+{
+    return LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(nIDResource));
+}
+
 // No help file ships with the program, so Help has nothing to open.
 void CWinApp::OnHelp() {}
 
 CWinApp* AfxGetApp()
 {
-    return g_pApp;
+    // The one thread object is the application.
+    return static_cast<CWinApp*>(AfxGetThread());
 }
 
-CWnd* AfxGetMainWnd()
+int AfxWinMain()
 {
-    return g_pApp ? g_pApp->m_pMainWnd : nullptr;
+    CWinApp* app = AfxGetApp();
+    if (!app)
+        return -1;
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_TREEVIEW_CLASSES | ICC_LISTVIEW_CLASSES};
+    InitCommonControlsEx(&controls);
+    if (app->m_strAppName.IsEmpty())
+        app->m_strAppName = ModuleTitle();
+    app->InitInstance();
+    return app->ExitInstance();
+}
+
+int AfxMessageBox(LPCTSTR lpszText, UINT nType, UINT)
+{
+    CWinApp* app = AfxGetApp();
+    const AfxWideString caption = AfxUtf8ToWide(app ? app->m_strAppName.GetString() : std::string());
+    return MessageBoxW(AfxGetOwnerWindow(nullptr, nullptr), AfxUtf8ToWide(lpszText ? lpszText : "").c_str(),
+                       caption.c_str(), nType);
+}
+
+BOOL AfxLoadString(UINT nID, CString& rString)
+{
+    // With a zero length the platform hands out a pointer to the resource
+    // text itself, which is not null-terminated.
+    const WCHAR* text = nullptr;
+    const int length = LoadStringW(GetModuleHandleW(nullptr), nID, reinterpret_cast<LPWSTR>(&text), 0);
+    rString = length > 0 ? AfxWideToUtf8(AfxWideStringView(text, static_cast<size_t>(length))) : std::string();
+    return length > 0;
 }

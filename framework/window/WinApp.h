@@ -2,9 +2,10 @@
 #pragma once
 
 #include "framework/core/String.h"
+#include "framework/window/WinThread.h"
 #include "framework/window/Wnd.h"
 
-class CWinApp : public CCmdTarget {
+class CWinApp : public CWinThread {
 public:
     explicit CWinApp(LPCTSTR lpszAppName = nullptr);
     CWinApp(const CWinApp&) = delete;
@@ -22,7 +23,6 @@ public:
 
     afx_msg void OnHelp();
 
-    CWnd* m_pMainWnd = nullptr;
     // The application's title: the name given at construction, else the
     // executable's file name without its extension.
     CString m_strAppName;
@@ -32,7 +32,6 @@ protected:
 };
 
 CWinApp* AfxGetApp();
-CWnd* AfxGetMainWnd();
 
 // The framework's main routine: initialises the platform, runs
 // InitInstance and, as no application here keeps a message loop of its
@@ -45,3 +44,7 @@ inline void AfxEnableControlContainer() {}
 
 // A modal message box captioned with the application's title.
 int AfxMessageBox(LPCTSTR lpszText, UINT nType = MB_OK, UINT nIDHelp = 0);
+
+// Sets rString to string resource nID of the program; FALSE (and an empty
+// string) if there is none.
+BOOL AfxLoadString(UINT nID, CString& rString);

@@ -22,6 +22,8 @@ public:
     BOOL SubclassDlgItem(UINT nID, CWnd* pParent);
     // Gives the window its own procedure back and forgets the handle.
     HWND UnsubclassWindow();
+    // The object attached to hWnd, or null.
+    static CWnd* FromHandlePermanent(HWND hWnd);
 
     void SetWindowText(LPCTSTR lpszString);
     void GetWindowText(CString& rString) const;
@@ -63,7 +65,7 @@ private:
     };
     CurrentMessage m_current;
     CMenu m_menuSystem;
-    void* m_pfnSuper = nullptr;  // the window's own procedure (win32 backend)
+    WNDPROC m_pfnSuper = nullptr;  // the window's own procedure
 };
 
 class CDataExchange {

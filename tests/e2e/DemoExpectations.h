@@ -1,5 +1,5 @@
 // What examples/demo.sty shows, node by node: worked out by hand from the
-// file's description (tests/support/StyDemo.cpp, with the layout of
+// file's description (tools/StyDemo.cpp, with the layout of
 // docs/sty-format.md for the offsets) and from examples/demo.h, never from
 // the program's own code.
 #pragma once

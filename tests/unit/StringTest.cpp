@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "framework/afx.h"
+#include "framework/core/Utf.h"
 
 TEST(CString, FormatReplacesTextAndHandlesLongOutput)
 {
@@ -60,4 +61,43 @@ TEST(CFile, ReadsExistingFileAndRefusesMissingOrDirectory)
     EXPECT_EQ(f.Read(buf, 4), 0u);
     f.Close();
     EXPECT_FALSE(f.IsOpen());
+}
+
+TEST(Utf, ConvertsBothWaysAndReplacesWhatIsMalformed)
+{
+    const struct {
+        std::string utf8;
+        std::u16string utf16;
+    } pairs[] = {
+        {"", u""},
+        {"Scene_1a", u"Scene_1a"},
+        {"场景 ✓", u"场景 ✓"},
+        {"\xF0\x9F\x8C\x8F", u"\xD83C\xDF0F"},  // beyond 16 bits: a surrogate pair
+        {std::string("a\0b", 3), std::u16string(u"a\0b", 3)},
+    };
+    for (const auto& pair : pairs) {
+        EXPECT_EQ(AfxUtf8ToWide(pair.utf8), pair.utf16) << pair.utf8;
+        EXPECT_EQ(AfxWideToUtf8(pair.utf16), pair.utf8) << pair.utf8;
+    }
+
+    const std::u16string bad = u"\xFFFD";
+    const struct {
+        std::string utf8;
+        std::u16string utf16;
+    } malformed[] = {
+        {"\xFF", bad},
+        {"a\xC3", u"a" + bad},                       // cut short
+        {"\xC3(", bad + u"("},                       // the next byte is kept
+        {"\xC0\xAF", bad + bad},                     // overlong
+        {"\xE0\x80\x80", bad + bad + bad},           // overlong
+        {"\xED\xA0\x80", bad + bad + bad},           // a surrogate
+        {"\xF4\x90\x80\x80", bad + bad + bad + bad},  // past U+10FFFF
+    };
+    for (const auto& c : malformed)
+        EXPECT_EQ(AfxUtf8ToWide(c.utf8), c.utf16) << c.utf8;
+
+    const std::string replacement = "\xEF\xBF\xBD";
+    EXPECT_EQ(AfxWideToUtf8(u"\xD800"), replacement);
+    EXPECT_EQ(AfxWideToUtf8(u"\xDC00x"), replacement + "x");
+    EXPECT_EQ(AfxWideToUtf8(u"\xDF0F\xD83C"), replacement + replacement);
 }

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "style/StyleFile.h"
-#include "tests/support/StyDemo.h"
+#include "tools/StyDemo.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "style/StyleFile.h"
-#include "tests/support/StyWriter.h"
+#include "style/StyWriter.h"
 
 namespace {
 

@@ -35,9 +35,11 @@ class TagTreeCtrlTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        parent.SubclassWindow(&parentWindow);
-        tree.SubclassWindow(headless::Child(&parentWindow, 1000));
+        parentWindow = headless::CreateWindow();
+        parent.SubclassWindow(parentWindow);
+        tree.SubclassWindow(headless::Child(parentWindow, 1000));
     }
+    void TearDown() override { headless::DestroyWindow(parentWindow); }
 
     HTREEITEM Add(const char* text, HTREEITEM parentItem = TVI_ROOT, NodeKind kind = NodeKind::Scene)
     {
@@ -46,7 +48,7 @@ protected:
         return item;
     }
 
-    HWND__ parentWindow;
+    HWND parentWindow = nullptr;
     TagReadingParent parent;
     TestTree tree;
 };
@@ -122,7 +124,7 @@ TEST_F(TagTreeCtrlTest, SecondSetItemDataOnOneItemRecordsBoth)
 TEST_F(TagTreeCtrlTest, DestructionFreesEveryRecordedTagOnce)
 {
     auto owned = std::make_unique<TestTree>();
-    HWND window = headless::Child(&parentWindow, 2000);
+    HWND window = headless::Child(parentWindow, 2000);
     owned->SubclassWindow(window);
     HTREEITEM root = owned->InsertItem("root", 0, 1);
     owned->SetItemData(root, reinterpret_cast<DWORD_PTR>(new NodeTag{NodeKind::File, 0}));
@@ -130,7 +132,7 @@ TEST_F(TagTreeCtrlTest, DestructionFreesEveryRecordedTagOnce)
     owned->SetItemData(child, reinterpret_cast<DWORD_PTR>(new NodeTag{NodeKind::Scene, 0}));
     owned->DeleteItem(child);
     owned.reset();
-    EXPECT_EQ(window->wnd, nullptr);
+    EXPECT_EQ(CWnd::FromHandlePermanent(window), nullptr);
 }
 
 // The tree moves the selection to a remaining item, and tells the parent,

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "framework/headless/Headless.h"
-#include "tests/support/StyWriter.h"
+#include "style/StyWriter.h"
 #include "ui/ViewerDlg.h"
 
 namespace {
@@ -179,7 +179,7 @@ protected:
         return ListRows();
     }
 
-    std::string EditText(int id) { return headless::Child(m_dlg.m_hWnd, id)->text; }
+    std::string EditText(int id) { return headless::Text(headless::Child(m_dlg.m_hWnd, id)); }
 
     std::string m_dir;
     std::vector<std::string> m_files;

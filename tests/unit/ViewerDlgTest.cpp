@@ -35,14 +35,14 @@ TEST_F(ViewerDlgTest, FirstShowsEmptyFieldsTreeAndList)
     CViewerDlg dlg;
     Run(dlg, [&] {
         HWND hDlg = dlg.m_hWnd;
-        EXPECT_EQ(headless::Child(hDlg, IDC_STY_PATH)->text, "");
-        EXPECT_EQ(headless::Child(hDlg, IDC_HEADER_PATH)->text, "");
+        EXPECT_EQ(headless::Text(headless::Child(hDlg, IDC_STY_PATH)), "");
+        EXPECT_EQ(headless::Text(headless::Child(hDlg, IDC_HEADER_PATH)), "");
         EXPECT_EQ(dlg.m_tree.m_hWnd, headless::Child(hDlg, IDC_TREE));
         EXPECT_EQ(dlg.m_list.m_hWnd, headless::Child(hDlg, IDC_LIST));
         EXPECT_EQ(dlg.m_tree.GetCount(), 0u);
         EXPECT_EQ(dlg.m_list.GetItemCount(), 0);
 
-        const auto& columns = dlg.m_list.m_hWnd->columns;
+        const auto columns = headless::Columns(dlg.m_list.m_hWnd);
         ASSERT_EQ(columns.size(), 2u);
         EXPECT_EQ(columns[0].heading, "Name");
         EXPECT_EQ(columns[0].width, 140);
@@ -52,15 +52,15 @@ TEST_F(ViewerDlgTest, FirstShowsEmptyFieldsTreeAndList)
 
         EXPECT_EQ(dlg.m_imageList.GetImageCount(), 14);
         EXPECT_EQ(dlg.m_tree.GetImageList(TVSIL_NORMAL), dlg.m_imageList.GetSafeHandle());
-        const auto& images = dlg.m_imageList.GetSafeHandle()->images;
+        const auto images = headless::Images(dlg.m_imageList.GetSafeHandle());
         const UINT expectedOrder[] = {134, 182, 136, 135, 161, 162, 163, 177, 150, 178, 144, 181, 155, 174};
         for (size_t i = 0; i < images.size(); ++i)
-            EXPECT_EQ(images[i]->nResourceId, expectedOrder[i]) << "image " << i;
+            EXPECT_EQ(headless::IconId(images[i]), expectedOrder[i]) << "image " << i;
         EXPECT_EQ(images.size(), 14u);
 
         ASSERT_NE(dlg.m_hIcon, nullptr);
-        EXPECT_EQ(hDlg->icons[ICON_BIG], dlg.m_hIcon);
-        EXPECT_EQ(hDlg->icons[ICON_SMALL], dlg.m_hIcon);
+        EXPECT_EQ(reinterpret_cast<HICON>(headless::Send(hDlg, WM_GETICON, ICON_BIG)), dlg.m_hIcon);
+        EXPECT_EQ(reinterpret_cast<HICON>(headless::Send(hDlg, WM_GETICON, ICON_SMALL)), dlg.m_hIcon);
         EXPECT_EQ(dlg.m_pStyleFile, nullptr);
         EXPECT_EQ(dlg.m_pMacroList, nullptr);
     });
@@ -74,7 +74,7 @@ TEST_F(ViewerDlgTest, SystemMenuGainsSeparatorAndAboutItemOnlyWithItsText)
             headless::SetString(IDS_ABOUTBOX, text);
         CViewerDlg dlg;
         Run(dlg, [&] {
-            const auto& items = dlg.m_hWnd->systemMenu->items;
+            const auto items = headless::MenuItems(GetSystemMenu(dlg.m_hWnd, FALSE));
             ASSERT_GE(items.size(), 2u);
             if (text && *text) {
                 ASSERT_EQ(items.size(), 9u);
@@ -120,7 +120,7 @@ TEST_F(ViewerDlgTest, SystemCommandsReachDefaultProcessingUnchanged)
     const INT_PTR result = Run(dlg, [&] {
         headless::Send(dlg.m_hWnd, WM_SYSCOMMAND, SC_MINIMIZE, 0x00120034);
         EXPECT_TRUE(dlg.IsIconic());
-        const auto& calls = dlg.m_hWnd->defaultCalls;
+        const auto calls = headless::DefaultCalls(dlg.m_hWnd);
         ASSERT_FALSE(calls.empty());
         EXPECT_EQ(calls.back().message, static_cast<UINT>(WM_SYSCOMMAND));
         EXPECT_EQ(calls.back().wParam, static_cast<WPARAM>(SC_MINIMIZE));
@@ -166,7 +166,7 @@ TEST_F(ViewerDlgTest, HelpCommandReachesTheApplication)
     Run(dlg, [&] {
         headless::Send(dlg.m_hWnd, WM_COMMAND, ID_HELP, 0);
         // Handled by the application's map: nothing reaches the window's default.
-        for (const auto& call : dlg.m_hWnd->defaultCalls)
+        for (const auto& call : headless::DefaultCalls(dlg.m_hWnd))
             EXPECT_NE(call.wParam, static_cast<WPARAM>(ID_HELP));
     });
     LRESULT result = 0;

@@ -38,9 +38,9 @@ TEST_F(WindowChromeTest, AboutRangeOpensTheAboutBoxAndEverythingElseGoesToDefaul
                 aboutTemplates.push_back(about.GetTemplateId());
                 EXPECT_EQ(AfxGetMainWnd(), &dlg);
             });
-            const size_t before = dlg.m_hWnd->defaultCalls.size();
+            const size_t before = headless::DefaultCalls(dlg.m_hWnd).size();
             headless::Send(dlg.m_hWnd, WM_SYSCOMMAND, id, 0x00050007);
-            const auto& calls = dlg.m_hWnd->defaultCalls;
+            const auto calls = headless::DefaultCalls(dlg.m_hWnd);
             const bool about = (id & 0xFFF0) == IDM_ABOUTBOX;
             if (about) {
                 EXPECT_EQ(calls.size(), before) << std::hex << id;
@@ -50,7 +50,7 @@ TEST_F(WindowChromeTest, AboutRangeOpensTheAboutBoxAndEverythingElseGoesToDefaul
                 EXPECT_EQ(calls.back().wParam, static_cast<WPARAM>(id));
                 EXPECT_EQ(calls.back().lParam, 0x00050007);
             }
-            EXPECT_EQ(headless::Child(dlg.m_hWnd, IDC_STY_PATH)->text, "kept.sty");
+            EXPECT_EQ(headless::Text(headless::Child(dlg.m_hWnd, IDC_STY_PATH)), "kept.sty");
             EXPECT_EQ(dlg.m_strHeaderPath, "ids.h");
             if (!about)
                 headless::Reset();  // the unused About script must not reach a later loop
@@ -70,23 +70,24 @@ TEST_F(WindowChromeTest, MinimisedWindowPaintsItsIconCentred)
     headless::PushModal([&](CDialog&) {
         HWND hWnd = dlg.m_hWnd;
         headless::Send(hWnd, WM_SYSCOMMAND, SC_MINIMIZE, 0);
-        hWnd->client = {0, 0, 37, 30};
+        SetWindowPos(hWnd, nullptr, 0, 0, 37, 30, SWP_NOMOVE | SWP_NOZORDER);
         headless::Send(hWnd, WM_PAINT);
-        ASSERT_EQ(hWnd->paints.size(), 1u);
-        const HDC__& dc = hWnd->paints.back();
+        const auto paints = headless::Paints(hWnd);
+        ASSERT_EQ(paints.size(), 1u);
+        const headless::Paint& dc = paints.back();
         ASSERT_EQ(dc.icons.size(), 1u);
         EXPECT_EQ(dc.icons[0].x, 3);
         EXPECT_EQ(dc.icons[0].y, 0);
         EXPECT_EQ(dc.icons[0].icon, dlg.m_hIcon);
-        const auto& erase = hWnd->defaultCalls.back();
+        const auto erase = headless::DefaultCalls(hWnd).back();
         EXPECT_EQ(erase.message, static_cast<UINT>(WM_ICONERASEBKGND));
-        EXPECT_EQ(erase.wParam, reinterpret_cast<WPARAM>(&dc));
+        EXPECT_EQ(erase.wParam, reinterpret_cast<WPARAM>(dc.hdc));
         EXPECT_EQ(erase.lParam, 0);
 
         headless::Send(hWnd, WM_SYSCOMMAND, SC_RESTORE, 0);
         headless::Send(hWnd, WM_PAINT);
-        EXPECT_EQ(hWnd->paints.size(), 1u);
-        EXPECT_EQ(hWnd->defaultCalls.back().message, static_cast<UINT>(WM_PAINT));
+        EXPECT_EQ(headless::Paints(hWnd).size(), 1u);
+        EXPECT_EQ(headless::DefaultCalls(hWnd).back().message, static_cast<UINT>(WM_PAINT));
     });
     dlg.DoModal();
 }
@@ -102,3 +103,38 @@ TEST_F(WindowChromeTest, DraggedMinimisedWindowShowsTheApplicationIcon)
 }
 
 }  // namespace
+
+// A dialog that OnInitDialog does not place opens centred: over its owner
+// while the owner shows, else on the screen (here 1280 x 1024, a dialog
+// 587 x 653).
+TEST_F(WindowChromeTest, DialogsOpenCentredOverTheirOwnerOrTheScreen)
+{
+    CViewerDlg dlg;
+    std::vector<RECT> aboutRects;
+    const auto openAbout = [&] {
+        headless::PushModal([&](CDialog& about) {
+            RECT rect;
+            GetWindowRect(about.m_hWnd, &rect);
+            aboutRects.push_back(rect);
+        });
+        headless::Send(dlg.m_hWnd, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
+    };
+    headless::PushModal([&](CDialog&) {
+        RECT rect;
+        GetWindowRect(dlg.m_hWnd, &rect);
+        EXPECT_EQ(rect.left, 346);
+        EXPECT_EQ(rect.top, 185);
+        EXPECT_EQ(rect.right - rect.left, 587);
+        SetWindowPos(dlg.m_hWnd, nullptr, 10, 20, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        openAbout();
+        headless::Send(dlg.m_hWnd, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+        openAbout();
+    });
+    AfxGetApp()->m_pMainWnd = &dlg;  // as start-up does
+    dlg.DoModal();
+    ASSERT_EQ(aboutRects.size(), 2u);
+    EXPECT_EQ(aboutRects[0].left, 10);
+    EXPECT_EQ(aboutRects[0].top, 20);
+    EXPECT_EQ(aboutRects[1].left, 346);
+    EXPECT_EQ(aboutRects[1].top, 185);
+}

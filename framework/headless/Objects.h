@@ -1,0 +1,98 @@
+// The objects behind the headless platform's handles, and the platform's
+// state. Private to the backend: tests read them through Testing.h.
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "framework/core/Utf.h"
+#include "framework/headless/ListView.h"
+#include "framework/headless/Testing.h"
+#include "framework/headless/TreeView.h"
+#include "framework/win32/Win32Api.h"
+
+// The program's one module, and the one display.
+struct HINSTANCE__ {};
+struct HMONITOR__ {};
+
+struct HMENU__ {
+    std::vector<headless::MenuItem> items;
+};
+
+struct HICON__ {
+    UINT nResourceId;
+};
+
+struct _IMAGELIST {
+    int cx;
+    int cy;
+    UINT flags;
+    std::vector<HICON> images;
+};
+
+struct HDC__ {
+    std::vector<headless::IconDraw> icons;
+};
+
+struct HWND__ {
+    HWND__* parent = nullptr;  // the dialog of a control
+    HWND__* owner = nullptr;   // the window a dialog was opened over
+    int id = 0;
+    WNDPROC proc = nullptr;  // the current procedure, subclassed or not
+    LONG_PTR userData = 0;   // GWLP_USERDATA
+    AfxWideString text;
+    RECT rect{0, 0, 0, 0};  // on the screen; the client area is all of it
+    bool iconic = false;
+    HICON icons[2] = {nullptr, nullptr};  // ICON_SMALL, ICON_BIG
+    std::vector<std::unique_ptr<HWND__>> children;
+    std::vector<headless::Message> defaultCalls;
+    std::deque<HDC__> paints;  // one per BeginPaint, kept for the tests
+
+    // Dialogs
+    bool dialog = false;
+    DLGPROC dlgProc = nullptr;
+    LONG_PTR msgResult = 0;  // DWLP_MSGRESULT
+    std::unique_ptr<HMENU__> systemMenu;
+    bool ended = false;
+    INT_PTR modalResult = 0;
+
+    // Controls, made when first used as one or the other
+    std::unique_ptr<headless::TreeView> tree;
+    std::unique_ptr<headless::ListView> list;
+};
+
+namespace headless {
+
+struct State {
+    std::deque<std::function<void(HWND)>> modalLoops;
+    std::deque<std::pair<INT_PTR, std::string>> fileDialogAnswers;
+    std::vector<FileDialogRequest> fileDialogs;
+    std::vector<MessageBoxRequest> messageBoxes;
+    std::map<UINT, AfxWideString> strings;
+    std::map<UINT, std::unique_ptr<HICON__>> icons;
+    std::vector<std::unique_ptr<HWND__>> topLevel;
+};
+
+State& GetState();
+
+// Makes a window whose procedure is proc: a top-level one with no parent,
+// else a child of parent.
+HWND MakeWindow(HWND parent, WNDPROC proc);
+// Sends WM_DESTROY and WM_NCDESTROY as the platform does, then frees the
+// window and its children.
+void Destroy(HWND hWnd);
+
+// The procedures of a dialog and of a dialog's controls.
+LRESULT CALLBACK DialogWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK ControlWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Copies text into a caller's buffer of size characters, cut to fit and
+// null-terminated; returns the number of characters copied.
+int CopyText(const AfxWideString& text, LPWSTR buffer, int size);
+
+}  // namespace headless

@@ -1,0 +1,332 @@
+// The platform interface of the framework's window layer: the Win32 types,
+// messages and functions it is written in, and nothing else. On Windows
+// they are the system's own. Elsewhere this header declares the same subset
+// with the same names and meanings, and framework/headless implements it in
+// memory, so that the window layer that ships is the one the native tests
+// run. A call the window layer makes that is not declared here does not
+// build natively: that is how the subset stays complete and no larger.
+#pragma once
+
+#include "framework/core/WinTypes.h"
+
+#ifdef _WIN32
+#include <commctrl.h>
+#include <commdlg.h>
+#else
+
+typedef uintptr_t WPARAM;
+typedef intptr_t LPARAM;
+typedef intptr_t LRESULT;
+typedef void* HANDLE;
+
+#define WINAPI
+#define CALLBACK
+#define PASCAL
+
+// Handles point to types that only the headless backend defines.
+struct HWND__;
+struct HICON__;
+struct HMENU__;
+struct HDC__;
+struct HINSTANCE__;
+struct HMONITOR__;
+typedef HWND__* HWND;
+typedef HICON__* HICON;
+typedef HMENU__* HMENU;
+typedef HDC__* HDC;
+typedef HINSTANCE__* HINSTANCE;
+typedef HINSTANCE HMODULE;
+typedef HMONITOR__* HMONITOR;
+typedef HICON HCURSOR;
+typedef struct _TREEITEM* HTREEITEM;
+typedef struct _IMAGELIST* HIMAGELIST;
+
+typedef LRESULT(CALLBACK* WNDPROC)(HWND, UINT, WPARAM, LPARAM);
+typedef INT_PTR(CALLBACK* DLGPROC)(HWND, UINT, WPARAM, LPARAM);
+
+#define LOWORD(l) ((WORD)(((DWORD_PTR)(l)) & 0xffff))
+#define HIWORD(l) ((WORD)((((DWORD_PTR)(l)) >> 16) & 0xffff))
+#define MAKELONG(a, b) ((LONG)(((WORD)(((DWORD_PTR)(a)) & 0xffff)) | ((DWORD)((WORD)(((DWORD_PTR)(b)) & 0xffff))) << 16))
+#define MAKEWPARAM(l, h) ((WPARAM)(DWORD)MAKELONG(l, h))
+#define MAKEINTRESOURCEW(i) ((LPWSTR)((uintptr_t)((WORD)(i))))
+#define IS_INTRESOURCE(r) ((((uintptr_t)(r)) >> 16) == 0)
+
+struct RECT {
+    LONG left, top, right, bottom;
+};
+struct POINT {
+    LONG x, y;
+};
+struct PAINTSTRUCT {
+    HDC hdc;
+    BOOL fErase;
+    RECT rcPaint;
+};
+struct MONITORINFO {
+    DWORD cbSize;
+    RECT rcMonitor;
+    RECT rcWork;
+    DWORD dwFlags;
+};
+struct NMHDR {
+    HWND hwndFrom;
+    UINT_PTR idFrom;
+    UINT code;
+};
+struct INITCOMMONCONTROLSEX {
+    DWORD dwSize;
+    DWORD dwICC;
+};
+
+// Windows
+#define WM_DESTROY 0x0002
+#define WM_SETREDRAW 0x000B
+#define WM_SETTEXT 0x000C
+#define WM_GETTEXT 0x000D
+#define WM_GETTEXTLENGTH 0x000E
+#define WM_PAINT 0x000F
+#define WM_CLOSE 0x0010
+#define WM_ICONERASEBKGND 0x0027
+#define WM_QUERYDRAGICON 0x0037
+#define WM_NOTIFY 0x004E
+#define WM_NOTIFYFORMAT 0x0055
+#define WM_GETICON 0x007F
+#define WM_SETICON 0x0080
+#define WM_NCDESTROY 0x0082
+#define WM_INITDIALOG 0x0110
+#define WM_COMMAND 0x0111
+#define WM_SYSCOMMAND 0x0112
+
+#define ICON_SMALL 0
+#define ICON_BIG 1
+
+#define NFR_ANSI 1
+#define NFR_UNICODE 2
+#define NF_QUERY 3
+
+#define SC_SIZE 0xF000
+#define SC_MOVE 0xF010
+#define SC_MINIMIZE 0xF020
+#define SC_MAXIMIZE 0xF030
+#define SC_CLOSE 0xF060
+#define SC_RESTORE 0xF120
+
+#define BN_CLICKED 0
+
+#define IDOK 1
+#define IDCANCEL 2
+
+#define GWLP_WNDPROC (-4)
+#define GWLP_USERDATA (-21)
+#define DWLP_MSGRESULT 0
+#define GW_OWNER 4
+#define SWP_NOSIZE 0x0001
+#define SWP_NOMOVE 0x0002
+#define SWP_NOZORDER 0x0004
+#define SWP_NOACTIVATE 0x0010
+#define MONITOR_DEFAULTTOPRIMARY 0x00000001
+
+#define MF_STRING 0x0000
+#define MF_SEPARATOR 0x0800
+
+#define SM_CXICON 11
+#define SM_CYICON 12
+
+#define MB_OK 0x0000
+
+LRESULT SendMessageW(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);
+LRESULT DefWindowProcW(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);
+LRESULT CallWindowProcW(WNDPROC lpPrevWndFunc, HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);
+LONG_PTR GetWindowLongPtrW(HWND hWnd, int nIndex);
+LONG_PTR SetWindowLongPtrW(HWND hWnd, int nIndex, LONG_PTR dwNewLong);
+HWND GetDlgItem(HWND hDlg, int nIDDlgItem);
+HWND GetWindow(HWND hWnd, UINT uCmd);
+int GetWindowTextW(HWND hWnd, LPWSTR lpString, int nMaxCount);
+int GetWindowTextLengthW(HWND hWnd);
+BOOL SetWindowTextW(HWND hWnd, LPCWSTR lpString);
+BOOL IsIconic(HWND hWnd);
+BOOL IsWindowVisible(HWND hWnd);
+BOOL GetClientRect(HWND hWnd, RECT* lpRect);
+BOOL GetWindowRect(HWND hWnd, RECT* lpRect);
+BOOL SetWindowPos(HWND hWnd, HWND hWndInsertAfter, int X, int Y, int cx, int cy, UINT uFlags);
+HMONITOR MonitorFromWindow(HWND hwnd, DWORD dwFlags);
+BOOL GetMonitorInfoW(HMONITOR hMonitor, MONITORINFO* lpmi);
+int GetSystemMetrics(int nIndex);
+
+HMENU GetSystemMenu(HWND hWnd, BOOL bRevert);
+BOOL AppendMenuW(HMENU hMenu, UINT uFlags, UINT_PTR uIDNewItem, LPCWSTR lpNewItem);
+
+INT_PTR DialogBoxParamW(HINSTANCE hInstance, LPCWSTR lpTemplateName, HWND hWndParent, DLGPROC lpDialogFunc,
+                        LPARAM dwInitParam);
+BOOL EndDialog(HWND hDlg, INT_PTR nResult);
+int MessageBoxW(HWND hWnd, LPCWSTR lpText, LPCWSTR lpCaption, UINT uType);
+
+HDC BeginPaint(HWND hWnd, PAINTSTRUCT* lpPaint);
+BOOL EndPaint(HWND hWnd, const PAINTSTRUCT* lpPaint);
+BOOL DrawIcon(HDC hDC, int X, int Y, HICON hIcon);
+
+// The program's module and its resources
+HMODULE GetModuleHandleW(LPCWSTR lpModuleName);
+DWORD GetModuleFileNameW(HMODULE hModule, LPWSTR lpFilename, DWORD nSize);
+int LoadStringW(HINSTANCE hInstance, UINT uID, LPWSTR lpBuffer, int cchBufferMax);
+HICON LoadIconW(HINSTANCE hInstance, LPCWSTR lpIconName);
+
+// Common controls
+#define ICC_LISTVIEW_CLASSES 0x1
+#define ICC_TREEVIEW_CLASSES 0x2
+
+BOOL InitCommonControlsEx(const INITCOMMONCONTROLSEX* picce);
+
+// Tree view. The framework's text is 8-bit, so its notices are the A forms.
+#define TV_FIRST 0x1100
+#define TVM_DELETEITEM (TV_FIRST + 1)
+#define TVM_GETCOUNT (TV_FIRST + 5)
+#define TVM_GETIMAGELIST (TV_FIRST + 8)
+#define TVM_SETIMAGELIST (TV_FIRST + 9)
+#define TVM_GETNEXTITEM (TV_FIRST + 10)
+#define TVM_SELECTITEM (TV_FIRST + 11)
+#define TVM_INSERTITEMW (TV_FIRST + 50)
+#define TVM_GETITEMW (TV_FIRST + 62)
+#define TVM_SETITEMW (TV_FIRST + 63)
+#define TVN_FIRST (0U - 400U)
+#define TVN_SELCHANGEDA (TVN_FIRST - 2)
+#define TVN_SELCHANGEDW (TVN_FIRST - 51)
+#define TVN_SELCHANGED TVN_SELCHANGEDA
+#define TVI_ROOT ((HTREEITEM)(uintptr_t)(intptr_t)-0x10000)
+#define TVI_FIRST ((HTREEITEM)(uintptr_t)(intptr_t)-0x0FFFF)
+#define TVI_LAST ((HTREEITEM)(uintptr_t)(intptr_t)-0x0FFFE)
+#define TVIF_TEXT 0x0001
+#define TVIF_IMAGE 0x0002
+#define TVIF_PARAM 0x0004
+#define TVIF_STATE 0x0008
+#define TVIF_HANDLE 0x0010
+#define TVIF_SELECTEDIMAGE 0x0020
+#define TVIS_SELECTED 0x0002
+#define TVSIL_NORMAL 0
+#define TVGN_ROOT 0x0000
+#define TVGN_NEXT 0x0001
+#define TVGN_PREVIOUS 0x0002
+#define TVGN_PARENT 0x0003
+#define TVGN_CHILD 0x0004
+#define TVGN_CARET 0x0009
+#define TVC_UNKNOWN 0x0000
+
+template <class Text>
+struct TVITEMT {
+    UINT mask;
+    HTREEITEM hItem;
+    UINT state;
+    UINT stateMask;
+    Text pszText;
+    int cchTextMax;
+    int iImage;
+    int iSelectedImage;
+    int cChildren;
+    LPARAM lParam;
+};
+typedef TVITEMT<LPSTR> TVITEMA;
+typedef TVITEMT<LPWSTR> TVITEMW;
+typedef TVITEMA TVITEM;
+
+struct TVINSERTSTRUCTW {
+    HTREEITEM hParent;
+    HTREEITEM hInsertAfter;
+    TVITEMW item;
+};
+
+template <class Item>
+struct NMTREEVIEWT {
+    NMHDR hdr;
+    UINT action;
+    Item itemOld;
+    Item itemNew;
+    POINT ptDrag;
+};
+typedef NMTREEVIEWT<TVITEMA> NMTREEVIEWA;
+typedef NMTREEVIEWT<TVITEMW> NMTREEVIEWW;
+typedef NMTREEVIEWA NMTREEVIEW;
+typedef NMTREEVIEW NM_TREEVIEW;
+
+// List view
+#define LVM_FIRST 0x1000
+#define LVM_GETITEMCOUNT (LVM_FIRST + 4)
+#define LVM_DELETEALLITEMS (LVM_FIRST + 9)
+#define LVM_GETCOLUMNWIDTH (LVM_FIRST + 29)
+#define LVM_SETEXTENDEDLISTVIEWSTYLE (LVM_FIRST + 54)
+#define LVM_GETEXTENDEDLISTVIEWSTYLE (LVM_FIRST + 55)
+#define LVM_INSERTITEMW (LVM_FIRST + 77)
+#define LVM_INSERTCOLUMNW (LVM_FIRST + 97)
+#define LVM_GETITEMTEXTW (LVM_FIRST + 115)
+#define LVM_SETITEMTEXTW (LVM_FIRST + 116)
+#define LVCF_FMT 0x1
+#define LVCF_WIDTH 0x2
+#define LVCF_TEXT 0x4
+#define LVCF_SUBITEM 0x8
+#define LVCFMT_LEFT 0x0000
+#define LVIF_TEXT 0x1
+#define LVS_EX_GRIDLINES 0x00000001
+#define LVS_EX_FULLROWSELECT 0x00000020
+#define LVS_EX_REGIONAL 0x00000200
+
+struct LVCOLUMNW {
+    UINT mask;
+    int fmt;
+    int cx;
+    LPWSTR pszText;
+    int cchTextMax;
+    int iSubItem;
+};
+struct LVITEMW {
+    UINT mask;
+    int iItem;
+    int iSubItem;
+    UINT state;
+    UINT stateMask;
+    LPWSTR pszText;
+    int cchTextMax;
+    int iImage;
+    LPARAM lParam;
+};
+
+// Image lists
+#define ILC_MASK 0x00000001
+#define ILC_COLOR32 0x00000020
+
+HIMAGELIST ImageList_Create(int cx, int cy, UINT flags, int cInitial, int cGrow);
+int ImageList_ReplaceIcon(HIMAGELIST himl, int i, HICON hicon);
+int ImageList_GetImageCount(HIMAGELIST himl);
+BOOL ImageList_Destroy(HIMAGELIST himl);
+
+// Common dialogs
+#define OFN_READONLY 0x00000001
+#define OFN_HIDEREADONLY 0x00000004
+#define OFN_FILEMUSTEXIST 0x00001000
+
+template <class Text, class ConstText>
+struct OPENFILENAMET {
+    DWORD lStructSize;
+    HWND hwndOwner;
+    HINSTANCE hInstance;
+    ConstText lpstrFilter;
+    Text lpstrCustomFilter;
+    DWORD nMaxCustFilter;
+    DWORD nFilterIndex;
+    Text lpstrFile;
+    DWORD nMaxFile;
+    Text lpstrFileTitle;
+    DWORD nMaxFileTitle;
+    ConstText lpstrInitialDir;
+    ConstText lpstrTitle;
+    DWORD Flags;
+    WORD nFileOffset;
+    WORD nFileExtension;
+    ConstText lpstrDefExt;
+};
+typedef OPENFILENAMET<LPSTR, LPCSTR> OPENFILENAMEA;
+typedef OPENFILENAMET<LPWSTR, LPCWSTR> OPENFILENAMEW;
+typedef OPENFILENAMEA OPENFILENAME;
+
+BOOL GetOpenFileNameW(OPENFILENAMEW* lpofn);
+BOOL GetSaveFileNameW(OPENFILENAMEW* lpofn);
+
+#endif

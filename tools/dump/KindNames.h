@@ -1,0 +1,25 @@
+// The word each kind of node goes by in the text and JSON dumps.
+#pragma once
+
+#include "browse/NodeTag.h"
+
+constexpr const char* KindName(NodeKind kind)
+{
+    switch (kind) {
+    case NodeKind::File:
+        return "file";
+    case NodeKind::Scene:
+        return "scene";
+    case NodeKind::ResGroup:
+        return "group";
+    case NodeKind::PicRegion:
+        return "region";
+    case NodeKind::Pic:
+        return "pic";
+    case NodeKind::String:
+        return "string";
+    case NodeKind::Frame:
+        return "frame";
+    }
+    return "";
+}

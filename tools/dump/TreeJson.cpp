@@ -1,0 +1,96 @@
+#include <rapidjson/writer.h>
+
+#include <vector>
+
+#include "browse/DocumentWalk.h"
+#include "tools/dump/KindNames.h"
+#include "tools/dump/TreeWriters.h"
+#include "tools/dump/ValidUtf8.h"
+
+// The writer's fast path: room for a whole string is made once, then its
+// bytes go in unchecked.
+inline void PutReserve(OutputBuffer& out, size_t count)
+{
+    out.Reserve(count);
+}
+inline void PutUnsafe(OutputBuffer& out, char c)
+{
+    out.PutUnchecked(c);
+}
+
+namespace {
+
+class JsonWriter : public BrowseVisitor {
+public:
+    JsonWriter(const CString& fileTitle, const MacroNameIndex& names, bool rows, OutputBuffer& out)
+        : m_fileTitle(fileTitle), m_names(names), m_rows(rows), m_out(out), m_writer(out)
+    {
+    }
+
+    bool Enter(const BrowseNode& node) override
+    {
+        if (m_count > 0)
+            m_out.Write(",\n");
+        // Each node is a document of its own to the writer; the array
+        // around them is written here, so that each node gets its own line.
+        m_writer.Reset(m_out);
+        m_writer.StartObject();
+        m_writer.Key("kind");
+        m_writer.String(KindName(node.kind));
+        m_writer.Key("label");
+        String(BrowseLabel(node, m_names, m_fileTitle).GetString());
+        m_writer.Key("depth");
+        m_writer.Uint(node.depth);
+        m_writer.Key("parent");
+        if (m_parents.empty())
+            m_writer.Null();
+        else
+            m_writer.Uint64(m_parents.back());
+        if (m_rows) {
+            m_writer.Key("rows");
+            m_writer.StartObject();
+            char value[16];
+            for (const PropertyRow& row : BrowseRows(node)) {
+                m_writer.Key(row.name);
+                m_writer.String(value, static_cast<rapidjson::SizeType>(FormatRowValue(row, value)));
+            }
+            m_writer.EndObject();
+        }
+        m_writer.EndObject();
+        m_parents.push_back(m_count++);
+        return true;
+    }
+
+    void Leave(const BrowseNode&) override { m_parents.pop_back(); }
+
+private:
+    // JSON text is UTF-8; a file name may not be.
+    void String(const std::string& text)
+    {
+        if (IsValidUtf8(text)) {
+            m_writer.String(text.data(), static_cast<rapidjson::SizeType>(text.size()));
+        } else {
+            const std::string valid = ValidUtf8(text);
+            m_writer.String(valid.data(), static_cast<rapidjson::SizeType>(valid.size()));
+        }
+    }
+
+    const CString& m_fileTitle;
+    const MacroNameIndex& m_names;
+    const bool m_rows;
+    OutputBuffer& m_out;
+    rapidjson::Writer<OutputBuffer> m_writer;
+    std::vector<uint64_t> m_parents;  // the indexes of the nodes above the current one
+    uint64_t m_count = 0;
+};
+
+}  // namespace
+
+void WriteTreeJson(const StyleFile& file, const CString& fileTitle, const MacroNameIndex& names, bool rows,
+                   OutputBuffer& out)
+{
+    out.Write("{\"nodes\":[\n");
+    JsonWriter writer(fileTitle, names, rows, out);
+    WalkDocument(file, writer);
+    out.Write("\n]}\n");
+}
