@@ -6,14 +6,14 @@
 #include <string>
 #include <string_view>
 
-#include "style/MacroHeader.h"
+#include "style/header/HeaderReader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const std::string text(reinterpret_cast<const char*>(data), size);
     // Each name comes once, with the value of the definition that holds.
     std::set<std::string, std::less<>> seen;
-    const bool read = macro::ReadHeader(text, [&seen](std::string_view name, uint32_t) {
+    const bool read = header::ReadHeader(text, [&seen](std::string_view name, uint32_t) {
         if (name.empty() || !seen.emplace(name).second)
             std::abort();
     });

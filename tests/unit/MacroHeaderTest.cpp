@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "style/MacroHeader.h"
+#include "style/header/HeaderReader.h"
 
 namespace {
 
@@ -10,7 +10,7 @@ namespace {
 std::string Read(const std::string& text)
 {
     std::string out;
-    const bool read = macro::ReadHeader(text, [&out](std::string_view name, uint32_t id) {
+    const bool read = header::ReadHeader(text, [&out](std::string_view name, uint32_t id) {
         out += (out.empty() ? "" : " ") + std::string(name) + "=" + std::to_string(id);
     });
     return read ? out : "<refused>";
@@ -20,7 +20,7 @@ std::string Read(const std::string& text)
 std::string ValueOfX(const std::string& body)
 {
     std::string value = "-";
-    macro::ReadHeader(body, [&value](std::string_view name, uint32_t id) {
+    header::ReadHeader(body, [&value](std::string_view name, uint32_t id) {
         if (name == "X")
             value = std::to_string(id);
     });
