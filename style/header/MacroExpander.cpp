@@ -80,6 +80,8 @@ std::optional<Value> MacroExpander::MacroValue(SymbolId macro)
     std::optional<Operand> result;
     if (memo == Memo::Operand) {
         result = m_macros[macro].RememberedOperand();
+    } else if (const std::optional<Value> literal = memo == Memo::None ? OnlyLiteral(macro) : std::nullopt) {
+        result = Operand{Operand::State::Known, *literal};  // most ids: no expansion to do
     } else if (memo != Memo::Failed) {
         StartJob(macro, {});
         result = RunJobs();
@@ -87,6 +89,16 @@ std::optional<Value> MacroExpander::MacroValue(SymbolId macro)
     if (!result || !result->IsKnown())
         return std::nullopt;
     return result->value;
+}
+
+// The value of a macro whose replacement text is one integer literal.
+std::optional<Value> MacroExpander::OnlyLiteral(SymbolId macro) const
+{
+    std::string_view body = m_names[macro].body;
+    Token literal, more;
+    if (!NextToken(body, literal) || literal.kind != TokenKind::Number || NextToken(body, more))
+        return std::nullopt;
+    return ParseIntegerLiteral(literal.text);
 }
 
 std::optional<Value> MacroExpander::ExpressionValue(std::string_view text)
