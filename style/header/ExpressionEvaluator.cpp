@@ -46,20 +46,21 @@ bool IsMarker(Op op)
     return op == Op::OpenParen || op == Op::Question;
 }
 
-std::optional<Op> BinaryOp(std::string_view p)
+// An operator between two operands, or the "?" of "?:".
+std::optional<Op> InfixOp(std::string_view p)
 {
     struct Spelling {
         std::string_view text;
         Op op;
     };
-    static constexpr Spelling kBinary[] = {
+    static constexpr Spelling kInfix[] = {
         {"*", Op::Multiply},   {"/", Op::Divide},       {"%", Op::Remainder}, {"+", Op::Add},
         {"-", Op::Subtract},   {"<<", Op::ShiftLeft},   {">>", Op::ShiftRight}, {"<", Op::Less},
         {">", Op::Greater},    {"<=", Op::LessEqual},   {">=", Op::GreaterEqual}, {"==", Op::Equal},
         {"!=", Op::NotEqual},  {"&", Op::BitAnd},       {"^", Op::BitXor},    {"|", Op::BitOr},
         {"&&", Op::LogicalAnd}, {"||", Op::LogicalOr},  {"?", Op::Question},
     };
-    for (const Spelling& s : kBinary)
+    for (const Spelling& s : kInfix)
         if (s.text == p)
             return s.op;
     return std::nullopt;
@@ -326,7 +327,7 @@ std::optional<Operand> ExpressionEvaluator::Evaluate(const ExprToken* tokens, si
             expectOperand = true;
             continue;
         }
-        const std::optional<Op> op = BinaryOp(p);
+        const std::optional<Op> op = InfixOp(p);
         if (!op)
             return std::nullopt;
         // ?: groups from the right, every binary operator from the left.
