@@ -57,7 +57,7 @@ Tri ConditionEvaluator::Evaluate(std::string_view condition)
         } else if (tok.kind == TokenKind::Punctuator) {
             ExprToken& t = m_tokens.emplace_back();
             t.kind = ExprToken::Kind::Punctuator;
-            t.punctuator = tok.text;
+            t.text = tok.text;
         } else if (tok.kind == TokenKind::Identifier) {
             readable = Identifier(tok.text);
         } else {

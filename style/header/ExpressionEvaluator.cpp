@@ -284,7 +284,7 @@ std::optional<Operand> ExpressionEvaluator::Evaluate(const ExprToken* tokens, si
         }
         if (tok.kind != ExprToken::Kind::Punctuator)
             return std::nullopt;  // a type word outside a cast
-        const std::string_view p = tok.punctuator;
+        const std::string_view p = tok.text;
         if (expectOperand) {
             if (p != "(") {
                 const std::optional<Op> prefix = PrefixOp(p);
@@ -302,11 +302,11 @@ std::optional<Operand> ExpressionEvaluator::Evaluate(const ExprToken* tokens, si
             }
             // A cast: "(" type words ")".
             if (mode != EvalMode::Constant || close == count || tokens[close].kind != ExprToken::Kind::Punctuator ||
-                tokens[close].punctuator != ")")
+                tokens[close].text != ")")
                 return std::nullopt;
             m_castWords.clear();
             for (size_t w = i + 1; w < close; ++w)
-                m_castWords.push_back(tokens[w].typeWord);
+                m_castWords.push_back(tokens[w].Word());
             const std::optional<IntegerType> type = CombineTypeWords(m_castWords.data(), m_castWords.size());
             if (!type)
                 return std::nullopt;

@@ -34,10 +34,20 @@ struct Operand {
 // One token of a fully expanded expression.
 struct ExprToken {
     enum class Kind : unsigned char { Operand, Punctuator, TypeWord };
+    Operand operand;        // Kind::Operand
+    std::string_view text;  // Kind::Punctuator, and the keyword of a Kind::TypeWord
     Kind kind = Kind::Operand;
-    Operand operand;              // Kind::Operand
-    std::string_view punctuator;  // Kind::Punctuator
-    TypeWord typeWord;            // Kind::TypeWord, in casts
+    TypeWord::Kind wordKind = TypeWord::Kind::Keyword;  // Kind::TypeWord, in casts
+    IntegerType wordType;                               // of a TypeWord::Kind::IntegerName
+
+    TypeWord Word() const { return {wordKind, text, wordType}; }
+    void SetWord(const TypeWord& word)
+    {
+        kind = Kind::TypeWord;
+        text = word.keyword;
+        wordKind = word.kind;
+        wordType = word.type;
+    }
 };
 
 class ExpressionEvaluator {

@@ -147,7 +147,8 @@ private:
 
 bool ReadHeader(std::string text, const std::function<void(std::string_view name, uint32_t id)>& onName)
 {
-    if (text.find('\0') != std::string::npos)
+    // Positions in the text and counts of what it defines are 32 bits wide.
+    if (text.find('\0') != std::string::npos || text.size() >= (uint64_t{1} << 32))
         return false;
     ToLogicalLines(text);
     HeaderReader reader(text.size());

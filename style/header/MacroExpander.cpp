@@ -11,7 +11,7 @@ constexpr SymbolId kNoMacro = UINT32_MAX;
 
 bool IsPunctuator(const ExprToken& t, std::string_view p)
 {
-    return t.kind == ExprToken::Kind::Punctuator && t.punctuator == p;
+    return t.kind == ExprToken::Kind::Punctuator && t.text == p;
 }
 
 // Whether an expansion stands for one operand wherever it is put, so that
@@ -166,7 +166,7 @@ bool MacroExpander::Step()
     case TokenKind::Punctuator: {
         ExprToken& t = m_tokens.emplace_back();
         t.kind = ExprToken::Kind::Punctuator;
-        t.punctuator = tok.text;
+        t.text = tok.text;
         frame.rest = rest;
         return true;
     }
@@ -223,24 +223,21 @@ bool MacroExpander::OrdinaryIdentifier(Job& job, std::optional<SymbolId> id)
 {
     const Symbol* s = id ? &m_names[*id] : nullptr;
     if (m_tokens.size() > job.firstToken && m_tokens.back().kind == ExprToken::Kind::TypeWord &&
-        m_tokens.back().typeWord.keyword == "enum") {
-        TypeWord& word = m_tokens.back().typeWord;
+        m_tokens.back().text == "enum") {
         if (const std::optional<IntegerType> tagType = s ? s->TagType() : std::nullopt)
-            word = {TypeWord::Kind::IntegerName, {}, *tagType};
+            m_tokens.back().SetWord({TypeWord::Kind::IntegerName, {}, *tagType});
         else
-            word = {TypeWord::Kind::OtherName, {}, {}};
+            m_tokens.back().SetWord({TypeWord::Kind::OtherName, {}, {}});
         return true;
     }
     if (s && s->isEnumMember) {
         if (!s->enumValueKnown)
             return false;
-        EmitOperand({Operand::State::Known, s->enumValue});
+        EmitOperand({Operand::State::Known, *s->EnumValue()});
         return true;
     }
     if (s && s->isTypeWord) {
-        ExprToken& t = m_tokens.emplace_back();
-        t.kind = ExprToken::Kind::TypeWord;
-        t.typeWord = *s->AsTypeWord();
+        m_tokens.emplace_back().SetWord(*s->AsTypeWord());
         return true;
     }
     return false;

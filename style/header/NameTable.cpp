@@ -114,7 +114,7 @@ void NameTable::DefineMacro(SymbolId id, std::string_view body, bool functionLik
     s.mentioned = true;
     s.undecided = false;
     s.body = body;
-    s.macroDefinition = m_definitions.size();
+    s.macroDefinition = static_cast<uint32_t>(m_definitions.size());
     m_definitions.push_back({id, false});
 }
 
@@ -133,9 +133,10 @@ void NameTable::DefineEnumMember(SymbolId id, std::optional<Value> value)
     Symbol& s = Change(id);
     s.isEnumMember = true;
     s.enumValueKnown = value.has_value();
-    s.enumValue = value.value_or(Value{});
+    s.enumType = value ? value->type : IntType::Int;
+    s.enumBits = value ? value->bits : 0;
     s.isTypeWord = false;
-    s.enumDefinition = m_definitions.size();
+    s.enumDefinition = static_cast<uint32_t>(m_definitions.size());
     m_definitions.push_back({id, true});
 }
 

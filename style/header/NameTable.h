@@ -18,8 +18,18 @@ using SymbolId = uint32_t;
 // An answer that may depend on how the including program is configured.
 enum class Tri : unsigned char { False, True, Unknown };
 
+// Kept small: a large header has a hundred thousand of them, and on a
+// fresh process every page of them costs a page fault. Positions are 32
+// bits, as the text is shorter than 4 GiB.
 struct Symbol {
     std::string_view name;
+    std::string_view body;  // as a macro: its replacement text
+
+    // As an enum member, with its value when it could be computed.
+    uint64_t enumBits = 0;
+    IntType enumType = IntType::Int;
+    bool isEnumMember = false;
+    bool enumValueKnown = false;
 
     // As a macro. Mentioned: a #define or #undef of the file names it, so
     // the file says whether it is defined. Undecided: the last of them was
@@ -28,12 +38,6 @@ struct Symbol {
     bool functionLike = false;
     bool mentioned = false;
     bool undecided = false;
-    std::string_view body;
-
-    // As an enum member, with its value when it could be computed.
-    bool isEnumMember = false;
-    bool enumValueKnown = false;
-    Value enumValue;
 
     // As a word of a type: a keyword, or a name of an integer type or of
     // another type.
@@ -47,10 +51,13 @@ struct Symbol {
     IntegerType tagType;
 
     // Positions of the latest definitions in NameTable::Definitions().
-    size_t macroDefinition = 0;
-    size_t enumDefinition = 0;
+    uint32_t macroDefinition = 0;
+    uint32_t enumDefinition = 0;
 
-    std::optional<Value> EnumValue() const { return enumValueKnown ? std::optional<Value>(enumValue) : std::nullopt; }
+    std::optional<Value> EnumValue() const
+    {
+        return enumValueKnown ? std::optional<Value>(Value{enumType, enumBits}) : std::nullopt;
+    }
     std::optional<TypeWord> AsTypeWord() const
     {
         if (!isTypeWord)
