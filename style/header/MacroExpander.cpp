@@ -76,12 +76,12 @@ MacroExpander::Memo MacroExpander::ValidMemo(SymbolId macro) const
 std::optional<Value> MacroExpander::MacroValue(SymbolId macro)
 {
     MakeRoomForNewNames();
-    const Memo memo = ValidMemo(macro);
+    Memo memo = ValidMemo(macro);
+    if (memo == Memo::None && RememberLiteral(macro))
+        memo = Memo::Operand;
     std::optional<Operand> result;
     if (memo == Memo::Operand) {
         result = m_macros[macro].RememberedOperand();
-    } else if (const std::optional<Value> literal = memo == Memo::None ? OnlyLiteral(macro) : std::nullopt) {
-        result = Operand{Operand::State::Known, *literal};  // most ids: no expansion to do
     } else if (memo != Memo::Failed) {
         StartJob(macro, {});
         result = RunJobs();
@@ -91,14 +91,25 @@ std::optional<Value> MacroExpander::MacroValue(SymbolId macro)
     return result->value;
 }
 
-// The value of a macro whose replacement text is one integer literal.
-std::optional<Value> MacroExpander::OnlyLiteral(SymbolId macro) const
+// A macro whose replacement text is one integer literal has that value
+// wherever it is used, and most ids are such macros: their value is
+// remembered without a job.
+bool MacroExpander::RememberLiteral(SymbolId macro)
 {
     std::string_view body = m_names[macro].body;
     Token literal, more;
     if (!NextToken(body, literal) || literal.kind != TokenKind::Number || NextToken(body, more))
-        return std::nullopt;
-    return ParseIntegerLiteral(literal.text);
+        return false;
+    const std::optional<Value> v = ParseIntegerLiteral(literal.text);
+    if (!v)
+        return false;
+    MacroState& state = m_macros[macro];
+    state.memo = Memo::Operand;
+    state.operandState = Operand::State::Known;
+    state.operandType = v->type;
+    state.operandBits = v->bits;
+    state.stamp = m_names.MeaningChanges();
+    return true;
 }
 
 std::optional<Value> MacroExpander::ExpressionValue(std::string_view text)
@@ -191,7 +202,9 @@ bool MacroExpander::JobIdentifier(std::string_view name, std::string_view rest)
             return false;
         }
         if (m_macros[*id].hiddenIn != index) {
-            const Memo memo = ValidMemo(*id);
+            Memo memo = ValidMemo(*id);
+            if (memo == Memo::None && RememberLiteral(*id))
+                memo = Memo::Operand;
             if (memo == Memo::Failed) {
                 job.failed = true;
                 return false;

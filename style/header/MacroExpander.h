@@ -75,7 +75,7 @@ private:
 
     void MakeRoomForNewNames();
     Memo ValidMemo(SymbolId macro) const;
-    std::optional<Value> OnlyLiteral(SymbolId macro) const;
+    bool RememberLiteral(SymbolId macro);
     void StartJob(SymbolId macro, std::string_view text);
     std::optional<Operand> RunJobs();
     bool Step();
