@@ -1,6 +1,7 @@
 // Loading a C header through uiFile against "gcc -E -dM" on the same file,
 // whole process against whole process: each iteration starts the program and
-// waits for it, output to /dev/null.
+// waits for it, output to /dev/null. A third figure is the load alone, in
+// this process, without the start-up and printing around it.
 //
 // usage: bench_macro_header HEADER [benchmark flags]
 //        bench_macro_header --load HEADER   (the companion: prints NAME ID)
@@ -75,6 +76,22 @@ bool RunProcess(const std::vector<std::string>& args)
     return rc == 0 && waitpid(pid, &status, 0) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
+void BM_InProcess(benchmark::State& state, std::string path)
+{
+    for (auto _ : state) {
+        NameIdNode* head = nullptr;
+        if (uiFile::GetMacroNameIdFromFile(&head, path.c_str()) < 0) {
+            state.SkipWithError("the header could not be read");
+            break;
+        }
+        while (head) {
+            NameIdNode* next = head->next;
+            delete head;
+            head = next;
+        }
+    }
+}
+
 void BM_Process(benchmark::State& state, std::vector<std::string> args)
 {
     for (auto _ : state)
@@ -107,6 +124,8 @@ int main(int argc, char** argv)
     benchmark::RegisterBenchmark("load/gcc_E_dM", BM_Process, std::vector<std::string>{"gcc", "-E", "-dM", argv[1]})
         ->Unit(benchmark::kMillisecond)
         ->UseRealTime();
+    benchmark::RegisterBenchmark("load/uiFile_in_process", BM_InProcess, std::string(argv[1]))
+        ->Unit(benchmark::kMillisecond);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;

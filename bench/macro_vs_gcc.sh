@@ -63,7 +63,9 @@ echo "same names and values: $(wc -l < "$work/ours.txt") names"
 awk -F'[:,]' '
     /"name":/ { name = $2 }
     /"real_time":/ { gsub(/[ "]/, "", name); sub(/\/real_time$/, "", name); t[name] = $2 + 0 }
+    /"cpu_time":/ { cpu[name] = $2 + 0 }
     END {
         ours = t["load/lorvex_uiFile"]; gcc = t["load/gcc_E_dM"]
         if (ours > 0) printf "lorvex %.1f ms, gcc -E -dM %.1f ms: %.1fx faster\n", ours, gcc, gcc / ours
+        printf "load alone, in this process: %.1f ms of processor time\n", cpu["load/uiFile_in_process"]
     }' "$work/bench.json"

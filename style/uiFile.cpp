@@ -6,7 +6,7 @@
 #include <string_view>
 #include <utility>
 
-#include "style/MacroHeader.h"
+#include "style/header/HeaderReader.h"
 
 namespace {
 
@@ -60,7 +60,7 @@ int uiFile::GetMacroNameIdFromFile(NameIdNode** ppHead, LPCTSTR lpszPath)
         std::optional<std::string> text = ReadWholeFile(lpszPath);
         if (!text)
             return -1;
-        const bool isHeader = macro::ReadHeader(std::move(*text), [&tail, &count](std::string_view name, uint32_t id) {
+        const bool isHeader = header::ReadHeader(std::move(*text), [&tail, &count](std::string_view name, uint32_t id) {
             NameIdNode* node = new NameIdNode;
             *tail = node;
             tail = &node->next;

@@ -1,14 +1,19 @@
 // Checks the header reader against a C compiler: every name that uiFile
 // reads from the given headers must have the same value when the compiler
 // computes it after including them. The compiler is configured (for
-// example for 64-bit Windows) and the reader is not, so names whose
-// definitions the compiler's configuration leaves out or chooses between
-// are set apart, found with the compiler's own "-E -dD" listing; so are
-// names whose definitions use such names.
+// example for 64-bit Windows) and the reader is not: the reader reads every
+// branch the header cannot decide, and the last definition it reads holds.
+// So a name is compared when the last definition the compiler read of it
+// (found with the compiler's own "-E -dD" listing) is the header's last
+// one; names whose definitions the configuration leaves out, or chooses
+// an earlier one of, are set apart, and so are names whose definitions
+// use such names.
 //
 // usage: macro_oracle COMPILER INCLUDE-LINE... -- HEADER...
+// With ORACLE_APART set in the environment it lists the names set apart.
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -39,18 +44,72 @@ std::string Run(const std::string& command)
 
 struct Definitions {
     std::map<std::string, std::set<int>> lines;          // name -> lines of its #define
-    std::map<std::string, std::set<std::string>> uses;  // name -> identifiers in its bodies
+    std::map<std::string, std::set<int>> members;        // name -> lines that declare it as an enum member
+    std::map<std::string, std::set<std::string>> uses;  // name -> identifiers its values use
 };
 
 const std::regex kDefine(R"(^\s*#\s*define\s+([A-Za-z_][A-Za-z_0-9]*)(.*)$)");
 const std::regex kIdentifier(R"([A-Za-z_][A-Za-z_0-9]*)");
+// "NAME," "NAME = value," "NAME" alone: a line that declares an enum member.
+const std::regex kMember(R"(^\s*([A-Za-z_][A-Za-z_0-9]*)\s*(=.*|,.*|\}.*|)$)");
 
-// The #define lines of the header as written, continuation lines included.
+void AddUses(std::set<std::string>& uses, const std::string& text)
+{
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), kIdentifier); it != std::sregex_iterator(); ++it)
+        uses.insert(it->str());
+}
+
+// Whether the reader and the compiler hold the same definition of a name
+// at the end: the one on the header's last line that defines it.
+bool SameLastDefinition(const std::set<int>& header, const std::set<int>& compiler)
+{
+    return !compiler.empty() && !header.empty() && *compiler.rbegin() == *header.rbegin();
+}
+
+// The text with each comment replaced by a space, line ends kept, so that
+// words in comments are not taken for names.
+std::string WithoutComments(std::istream& in)
+{
+    std::stringstream whole;
+    whole << in.rdbuf();
+    const std::string text = whole.str();
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text.compare(i, 2, "//") == 0) {
+            while (i < text.size() && text[i] != '\n')
+                ++i;
+            out += '\n';
+        } else if (text.compare(i, 2, "/*") == 0) {
+            const size_t close = text.find("*/", i + 2);
+            const size_t end = close == std::string::npos ? text.size() : close + 2;
+            out += ' ';
+            out.append(static_cast<size_t>(std::count(text.begin() + i, text.begin() + end, '\n')), '\n');
+            i = end - 1;
+        } else if (text[i] == '"' || text[i] == '\'') {
+            const char quote = text[i];
+            out += text[i];
+            for (++i; i < text.size() && text[i] != quote && text[i] != '\n'; ++i) {
+                if (text[i] == '\\' && i + 1 < text.size())
+                    out += text[i++];
+                out += text[i];
+            }
+            if (i < text.size())
+                out += text[i];
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+// The #define lines and enum member lines of the header as written,
+// continuation lines included.
 Definitions ScanHeader(const std::string& path)
 {
     Definitions defs;
-    std::ifstream in(path);
-    std::string line;
+    std::ifstream file(path);
+    std::istringstream in(WithoutComments(file));
+    std::string line, previousMember;
     int number = 0;
     while (std::getline(in, line)) {
         const int start = ++number;
@@ -61,42 +120,52 @@ Definitions ScanHeader(const std::string& path)
             text += line;
         }
         std::smatch m;
-        if (!std::regex_match(text, m, kDefine))
-            continue;
-        defs.lines[m[1]].insert(start);
-        const std::string body = m[2];
-        for (auto it = std::sregex_iterator(body.begin(), body.end(), kIdentifier); it != std::sregex_iterator(); ++it)
-            defs.uses[m[1]].insert(it->str());
+        if (std::regex_match(text, m, kDefine)) {
+            defs.lines[m[1]].insert(start);
+            AddUses(defs.uses[m[1]], m[2]);
+        } else if (std::regex_match(text, m, kMember)) {
+            // A member without a value counts on from the one before.
+            defs.members[m[1]].insert(start);
+            if (!previousMember.empty() && m[2].str().substr(0, 1) != "=")
+                defs.uses[m[1]].insert(previousMember);
+            AddUses(defs.uses[m[1]], m[2]);
+            previousMember = m[1];
+        }
     }
     return defs;
 }
 
 struct Processed {
     std::map<std::string, std::set<int>> defines;  // name -> lines of the #define the compiler read
+    std::map<std::string, std::set<int>> members;  // name -> lines of the enum members it compiled
     std::set<std::string> code;                    // identifiers of the code it compiled
 };
 
-// What the compiler read of header in its configuration, from its -dD
-// listing of the prelude.
-Processed CompilerView(const std::string& listing, const std::string& header)
+// What the compiler read of each header in its configuration, from its
+// -dD listing of the prelude, by file name.
+std::map<std::string, Processed> CompilerView(const std::string& listing)
 {
-    Processed seen;
+    std::map<std::string, Processed> seen;
     const std::regex marker(R"re(^# (\d+) "([^"]*)".*$)re");
     std::istringstream in(listing);
-    std::string line, file;
+    std::string line;
+    Processed* file = nullptr;
     int number = 0;
     while (std::getline(in, line)) {
         std::smatch m;
-        if (std::regex_match(line, m, marker)) {
+        if (!line.empty() && line[0] == '#' && std::regex_match(line, m, marker)) {
             number = std::stoi(m[1]);
-            file = m[2];
+            file = &seen[m[2]];
             continue;
         }
-        if (file == header && std::regex_match(line, m, kDefine))
-            seen.defines[m[1]].insert(number);
-        else if (file == header)
+        if (file && std::regex_match(line, m, kDefine)) {
+            file->defines[m[1]].insert(number);
+        } else if (file) {
+            if (std::regex_match(line, m, kMember))
+                file->members[m[1]].insert(number);
             for (auto it = std::sregex_iterator(line.begin(), line.end(), kIdentifier); it != std::sregex_iterator(); ++it)
-                seen.code.insert(it->str());
+                file->code.insert(it->str());
+        }
         ++number;
     }
     return seen;
@@ -135,6 +204,8 @@ int main(int argc, char** argv)
         return 1;
     }
 
+    std::map<std::string, Processed> compilerView = CompilerView(listing);
+    const bool listApart = std::getenv("ORACLE_APART") != nullptr;
     std::vector<std::pair<std::string, uint32_t>> compared;
     size_t excluded = 0, enumMembers = 0;
     for (const std::string& header : headers) {
@@ -149,19 +220,27 @@ int main(int argc, char** argv)
         }
         if (count < 0) {
             std::fprintf(stderr, "cannot read %s\n", header.c_str());
+            std::remove(context.c_str());
             return 1;
         }
         const Definitions defs = ScanHeader(header);
-        const Processed live = CompilerView(listing, header);
+        const Processed& live = compilerView[header];
         std::set<std::string> apart;
         for (const auto& [name, lines] : defs.lines) {
             const auto it = live.defines.find(name);
-            if (it == live.defines.end() || it->second != lines)
+            if (it == live.defines.end() || !SameLastDefinition(lines, it->second))
                 apart.insert(name);
         }
+        for (const auto& [name, lines] : defs.members) {
+            const auto it = live.members.find(name);
+            if (!defs.lines.count(name) && (it == live.members.end() || !SameLastDefinition(lines, it->second)))
+                apart.insert(name);
+        }
+        // Members declared several on a line: set apart only when the
+        // compiled code does not hold them at all.
         for (const auto& n : names)
-            if (!defs.lines.count(n.first) && !live.code.count(n.first))
-                apart.insert(n.first);  // an enum member the configuration leaves out
+            if (!defs.lines.count(n.first) && !defs.members.count(n.first) && !live.code.count(n.first))
+                apart.insert(n.first);
         for (bool grew = true; grew;) {
             grew = false;
             for (const auto& [name, used] : defs.uses)
@@ -173,6 +252,9 @@ int main(int argc, char** argv)
                             break;
                         }
         }
+        if (listApart)
+            for (const std::string& name : apart)
+                std::printf("apart %s\n", name.c_str());
         size_t headerCompared = 0;
         for (const auto& n : names) {
             if (apart.count(n.first)) {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "style/MacroHeader.h"
+#include "style/header/HeaderReader.h"
 
 namespace {
 
@@ -10,7 +10,7 @@ namespace {
 std::string Read(const std::string& text)
 {
     std::string out;
-    const bool read = macro::ReadHeader(text, [&out](std::string_view name, uint32_t id) {
+    const bool read = header::ReadHeader(text, [&out](std::string_view name, uint32_t id) {
         out += (out.empty() ? "" : " ") + std::string(name) + "=" + std::to_string(id);
     });
     return read ? out : "<refused>";
@@ -20,7 +20,7 @@ std::string Read(const std::string& text)
 std::string ValueOfX(const std::string& body)
 {
     std::string value = "-";
-    macro::ReadHeader(body, [&value](std::string_view name, uint32_t id) {
+    header::ReadHeader(body, [&value](std::string_view name, uint32_t id) {
         if (name == "X")
             value = std::to_string(id);
     });
@@ -47,6 +47,8 @@ TEST(MacroHeader, ValuesAsTheCompilerComputesThem)
         {"#define X '\\377'", "4294967295"},  // plain char is signed
         {"#define X ((1 + 2) * 3)", "9"},
         {"#define X -1", "4294967295"},
+        {"#define X -1u", "4294967295"},  // unsigned negation wraps
+        {"#define X -0x80000000", "2147483648"},
         {"#define X ~0u", "4294967295"},
         {"#define X (1 << 31)", "2147483648"},
         {"#define X !0 + !5", "1"},
@@ -146,6 +148,8 @@ TEST(MacroHeader, ListKeepsFileOrderOfTheDefinitionsThatHold)
 
 TEST(MacroHeader, CommentsContinuationsAndLineEnds)
 {
+    EXPECT_EQ(Read("#define A 1\r#define B \\\r 2\r#define C 3"), "A=1 B=2 C=3");  // lone CRs
+    EXPECT_EQ(Read("#define B \\\r\n 2\r\n#define C 3\r\n"), "B=2 C=3");
     EXPECT_EQ(Read("#define A /* one */ 1 // two\r\n"
                    "#define B \\\n  2\n"
                    "#def\\\nine C 3\n"
@@ -183,6 +187,92 @@ TEST(MacroHeader, ConditionalsAreDecidedWhenTheFileCanDecideThem)
         EXPECT_EQ(ValueOfX(c.text), c.expected) << c.text;
 }
 
+// A definition made where the file cannot tell whether the including
+// program takes the branch holds its value, but conditions on its name
+// depend on that program as much as the branch did.
+TEST(MacroHeader, ConditionsOnNamesDefinedInUndecidedBranchesAreUndecided)
+{
+    EXPECT_EQ(Read("#if defined(SOME_CONFIG)\n#define FEATURE\n#endif\n"
+                   "#ifdef FEATURE\n#define V 1\n#else\n#define V 2\n#endif"),
+              "V=2");
+    EXPECT_EQ(Read("#ifndef TOOL_VERSION\n#define TOOL_VERSION 0x0501\n#endif\n"
+                   "#if TOOL_VERSION >= 0x0600\n#define NEW_ID 7\n#endif"),
+              "TOOL_VERSION=1281 NEW_ID=7");
+    const Case cases[] = {
+        // Inside the branch that made it, the definition holds.
+        {"#ifndef GUARD_H\n#define GUARD_H\n#ifndef GUARD_H\n#define X 1\n#else\n#define X 2\n#endif\n#endif", "2"},
+        // An #undef and a branch after an undecided one are undecided too.
+        {"#define K\n#ifdef CFG\n#undef K\n#endif\n#ifdef K\n#define X 1\n#endif", "1"},
+        {"#ifdef CFG\n#elif 1\n#define K 1\n#endif\n#if K\n#define X 1\n#else\n#define X 2\n#endif", "2"},
+        // A definition made where every line is read is decided again.
+        {"#ifdef CFG\n#define K\n#endif\n#undef K\n#ifdef K\n#define X 1\n#endif", "-"},
+        {"#if 1\n#define K 0\n#endif\n#if K\n#define X 1\n#endif", "-"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ValueOfX(c.text), c.expected) << c.text;
+}
+
+// Where branches the file cannot decide define the same name, the last one
+// read holds, at the place of that definition.
+TEST(MacroHeader, LastBranchReadHoldsForANameDefinedInSeveral)
+{
+    EXPECT_EQ(Read("#ifdef _WIN64\n#define P 8\n#define Q 1\n#else\n#define P 4\n#endif"), "Q=1 P=4");
+    EXPECT_EQ(Read("enum {\n#ifdef NEW\n  E = 2,\n#else\n  E = 1,\n#endif\n  F };"), "E=1 F=2");
+}
+
+TEST(MacroHeader, CastsToTheHeadersOwnIntegerTypes)
+{
+    const Case cases[] = {
+        {"typedef int pcm_format_t;\n#define X ((pcm_format_t) 2)", "2"},
+        {"typedef unsigned long u_long;\n#define X (u_long)0x10", "16"},
+        {"typedef unsigned long u_long;\n#define X ((u_long)-1 >> 31)", "1"},
+        {"typedef UINT DEVICE_ID;\n#define X (DEVICE_ID)-1", "4294967295"},
+        {"typedef unsigned char B;\ntypedef B B2, *PB2;\n#define X ((B2)0x1FF)", "255"},
+        {"typedef signed char S8;\n#define X ((S8)0x80 < 0)", "1"},
+        {"typedef const short H;\n#define X (H)0x18000", "4294934528"},
+        // An enum type is unsigned unless a member is negative, as gcc has it.
+        {"typedef enum tagE { A, B } E;\n#define X ((E)-1 > 0)", "1"},
+        {"enum tagE { A = -1 };\n#define X ((enum tagE)-1 < 0)", "1"},
+        {"enum tagE { A = 1 };\ntypedef enum tagE E;\n#define X ((E)-1 >> 31)", "1"},
+        {"enum Small : unsigned char { A };\n#define X ((enum Small)0x1FF)", "255"},
+        // Not integer types, or not known: skipped.
+        {"typedef unsigned long *PUL;\n#define X ((PUL)0)", "-"},
+        {"typedef struct { int a; } S;\n#define X ((S)0)", "-"},
+        {"typedef int (*F)(void);\n#define X ((F)0)", "-"},
+        {"enum tagE { A = UNKNOWN };\n#define X ((enum tagE)1)", "-"},
+        {"typedef __bitwise_int T;\n#define X ((T)1)", "-"},
+        {"#define X ((enum Undeclared)1)", "-"},
+        // A typedef of a well-known name replaces it; one the reader cannot
+        // follow leaves it as it was.
+        {"typedef void *WPARAM;\n#define X ((WPARAM)1)", "-"},
+        {"typedef unsigned __LONG32 DWORD;\n#define X ((DWORD)-1)", "4294967295"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ValueOfX(c.text), c.expected) << c.text;
+}
+
+// Only the operands C evaluates count: a fault or an unknown name in the
+// other one changes nothing.
+TEST(MacroHeader, ShortCircuitOperatorsEvaluateWhatCEvaluates)
+{
+    const Case cases[] = {
+        {"#define X (1 ? 5 : 1/0)", "5"},
+        {"#define X (0 ? 1/0 : 6)", "6"},
+        {"#define X (0 && (1/0))", "0"},
+        {"#define X (1 || 0x7FFFFFFF + 1)", "1"},
+        {"#define X (1 ? 2u : 1/0) - 3", "4294967295"},  // the skipped side still gives the type
+        {"#define D (1/0)\n#define X (0 && D)", "0"},
+        {"#define X (1 && (1/0))", "-"},
+        {"#define X (0 ? 1 : 1/0)", "-"},
+        {"#if 1 || (1/0)\n#define X 1\n#else\n#define X 2\n#endif", "1"},
+        {"#if 0 && (1/0)\n#define X 1\n#else\n#define X 2\n#endif", "2"},
+        {"#if 0 && FAMILY(DESKTOP)\n#define X 1\n#else\n#define X 2\n#endif", "2"},
+        {"#if defined(CFG) && CFG > 2\n#define X 1\n#else\n#define X 2\n#endif", "2"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ValueOfX(c.text), c.expected) << c.text;
+}
+
 TEST(MacroHeader, BadInputIsSkippedNeverFatal)
 {
     EXPECT_EQ(Read(std::string("#define A 1\n\0\x01\x02", 15)), "<refused>");
@@ -209,14 +299,24 @@ TEST(MacroHeader, BadInputIsSkippedNeverFatal)
     exponential += "#define X 3\n";
     EXPECT_EQ(ValueOfX(exponential), "3");
 
-    // A long chain, each name on the one before, in either order.
-    std::string forward, backward;
-    for (int i = 0; i < 20000; ++i) {
-        forward += "#define F" + std::to_string(i) + " (F" + std::to_string(i + 1) + " + 1)\n";
-        backward += "#define X" + std::to_string(i + 1) + " (X" + std::to_string(i) + " + 1)\n";
+}
+
+// Each name of a long chain is defined through the next one, in the file
+// order or against it: every name comes out, with its value.
+TEST(MacroHeader, LongChainsYieldEveryName)
+{
+    constexpr int kLength = 100000;
+    std::string forward, backward, expectedForward, expectedBackward;
+    for (int i = 0; i < kLength; ++i) {
+        const std::string n = std::to_string(i);
+        forward += "#define F" + n + " (F" + std::to_string(i + 1) + " + 1)\n";
+        expectedForward += "F" + n + "=" + std::to_string(kLength - i) + " ";
+        backward += "#define B" + std::to_string(i + 1) + " (B" + n + " + 1)\n";
+        expectedBackward += " B" + std::to_string(i + 1) + "=" + std::to_string(i + 1);
     }
-    EXPECT_EQ(ValueOfX(forward + "#define F20000 0\n#define X F0"), "20000");
-    EXPECT_EQ(ValueOfX("#define X0 0\n" + backward + "#define X X20000"), "20000");
+    EXPECT_EQ(Read(forward + "#define F" + std::to_string(kLength) + " 0"),
+              expectedForward + "F" + std::to_string(kLength) + "=0");
+    EXPECT_EQ(Read("#define B0 0\n" + backward), "B0=0" + expectedBackward);
 }
 
 }  // namespace

@@ -8,13 +8,12 @@
 #include <string>
 #include <string_view>
 
-namespace macro {
+namespace header {
 
 // Calls onName for each name that the header text defines as an integer
 // at its end, in the order of the definitions that hold there; each name
-// comes once. The text is taken over and rewritten while it is read. False,
-// with no call, when the text is not a C header at all: it holds a NUL
-// byte (a binary or UTF-16 file), or it is 4 GiB or larger.
+// comes once. False, with no call, when the text is not a C header at all:
+// it holds a NUL byte (a binary or UTF-16 file), or it is 4 GiB or larger.
 bool ReadHeader(std::string text, const std::function<void(std::string_view name, uint32_t id)>& onName);
 
-}  // namespace macro
+}  // namespace header
