@@ -238,8 +238,8 @@ void CViewerDlg::RebuildTree()
     if (!m_pStyleFile)
         return;
     const MacroNameIndex names(m_pMacroList);
-    // A tree that repaints after every insert takes minutes over a big
-    // document; it repaints once, at the end.
+    // A visible tree repaints after every insert, which a big document pays
+    // for per node; it repaints once, at the end.
     m_tree.SetRedraw(FALSE);
     m_tree.DeleteAllItems();
     HTREEITEM hFile =
