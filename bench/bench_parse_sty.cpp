@@ -40,15 +40,29 @@ bool g_counting = false;
 int64_t g_live = 0;
 int64_t g_peak = 0;
 
+void Count(void* p)
+{
+    if (g_counting) {
+        g_live += static_cast<int64_t>(malloc_usable_size(p));
+        g_peak = std::max(g_peak, g_live);
+    }
+}
+
 void* Allocate(size_t size)
 {
     void* p = std::malloc(size ? size : 1);
     if (!p)
         throw std::bad_alloc();
-    if (g_counting) {
-        g_live += static_cast<int64_t>(malloc_usable_size(p));
-        g_peak = std::max(g_peak, g_live);
-    }
+    Count(p);
+    return p;
+}
+
+void* AllocateAligned(size_t size, std::align_val_t align)
+{
+    void* p = nullptr;
+    if (posix_memalign(&p, std::max(static_cast<size_t>(align), sizeof(void*)), size ? size : 1) != 0)
+        throw std::bad_alloc();
+    Count(p);
     return p;
 }
 
@@ -66,6 +80,14 @@ void operator delete(void* p) noexcept { Release(p); }
 void operator delete[](void* p) noexcept { Release(p); }
 void operator delete(void* p, size_t) noexcept { Release(p); }
 void operator delete[](void* p, size_t) noexcept { Release(p); }
+// The standard memory resources allocate with an alignment: a document's
+// arenas come through these.
+void* operator new(size_t size, std::align_val_t align) { return AllocateAligned(size, align); }
+void* operator new[](size_t size, std::align_val_t align) { return AllocateAligned(size, align); }
+void operator delete(void* p, std::align_val_t) noexcept { Release(p); }
+void operator delete[](void* p, std::align_val_t) noexcept { Release(p); }
+void operator delete(void* p, size_t, std::align_val_t) noexcept { Release(p); }
+void operator delete[](void* p, size_t, std::align_val_t) noexcept { Release(p); }
 
 namespace {
 
