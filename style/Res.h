@@ -16,18 +16,15 @@ enum : ResType {
 
 class Res {
 public:
-    Res() = default;
-    // A resource whose lists draw their storage from arena.
-    explicit Res(std::pmr::memory_resource* arena) : frames(arena), children(arena) {}
-
     // The type code stored in the file; codes other than 1 to 4 are kept.
     ResType GetType() const { return m_type; }
 
     // The packed record of the kind GetType() names: PicRegionInfo,
     // StringInfo, ResGroupInfo or PicInfo. Null for other kinds.
     const void* record = nullptr;
+    // The lists' storage and the children themselves belong to the scene.
     StyleList<uint16_t> frames;  // picture regions: one pic id per frame
-    StyleList<Res*> children;    // resource groups: owned by the scene
+    StyleList<Res*> children;    // resource groups
 
 private:
     friend class StyleReader;

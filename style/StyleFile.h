@@ -55,7 +55,7 @@ public:
     const ParseResult& GetParseResult() const { return m_result; }
 
     StyleHeader header;
-    StyleList<Scene*> scenes;
+    StyleVector<Scene*> scenes;
     CFile file;
 
 private:

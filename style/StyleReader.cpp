@@ -142,10 +142,10 @@ void StyleReader::ReadChildren(Scene& scene, const PendingGroup& parent)
     Need(table, size, parent.link + 4, what);
     Claim(table, size, parent.link + 4, what);
 
-    StyleList<Res*>& children = parent.group->children;
-    children.reserve(count);
+    Res** const children = scene.m_resources.AllocateList<Res*>(count);
     const std::size_t firstPending = m_pending.size();
-    for (uint64_t entry = table; entry < table + size; entry += sty::kTableEntrySize) {
+    for (uint32_t i = 0; i < count; ++i) {
+        const uint64_t entry = table + uint64_t{i} * sty::kTableEntrySize;
         // Blocks are seldom in cache: ask for one a few entries ahead. Only
         // a hint, so an offset outside the file does no harm unread.
         constexpr uint64_t kAhead = 4 * sty::kTableEntrySize;
@@ -155,10 +155,11 @@ void StyleReader::ReadChildren(Scene& scene, const PendingGroup& parent)
                 __builtin_prefetch(m_data + ahead);
         }
         Res& child = ReadResource(scene, entry, parent.depth + 1);
-        children.push_back(&child);
+        children[i] = &child;
         if (child.m_type == RES_GROUP)
             m_pending.push_back({&child, uint64_t{child.m_offset} + sty::kGroupChildCount, parent.depth + 1});
     }
+    parent.group->children = StyleList<Res*>(children, count);
     // Taken from the back of the stack, the first child group comes next:
     // groups are read in document order, which is usually file order.
     std::reverse(m_pending.begin() + static_cast<std::ptrdiff_t>(firstPending), m_pending.end());
@@ -191,11 +192,11 @@ Res& StyleReader::ReadResource(Scene& scene, uint64_t entry, uint32_t depth)
     if (fixedSize != 0)  // a known type, whose record begins the block
         res.record = m_data + block;
     if (type == RES_PIC_REGION)
-        ReadFrames(res, block);
+        ReadFrames(scene, res, block);
     return res;
 }
 
-void StyleReader::ReadFrames(Res& region, uint64_t block)
+void StyleReader::ReadFrames(Scene& scene, Res& region, uint64_t block)
 {
     const uint32_t count = U32(block + sty::kRegionFrameCount);
     if (count == 0)
@@ -204,8 +205,9 @@ void StyleReader::ReadFrames(Res& region, uint64_t block)
     const uint64_t size = uint64_t{count} * sty::kFrameEntrySize;
     Need(list, size, block + sty::kRegionFrameTable, "frame list");
     Claim(list, size, block + sty::kRegionFrameTable, "frame list");
-    region.frames.resize(count);
-    std::memcpy(region.frames.data(), m_data + list, size);
+    uint16_t* const frames = scene.m_resources.AllocateList<uint16_t>(count);
+    std::memcpy(frames, m_data + list, size);
+    region.frames = StyleList<uint16_t>(frames, count);
 }
 
 bool StyleReader::TryMark(uint64_t offset, uint64_t size)

@@ -31,7 +31,7 @@ private:
     void ReadScene(uint64_t entry, Scene& scene);
     void ReadChildren(Scene& scene, const PendingGroup& parent);
     Res& ReadResource(Scene& scene, uint64_t entry, uint32_t depth);
-    void ReadFrames(Res& region, uint64_t block);
+    void ReadFrames(Scene& scene, Res& region, uint64_t block);
 
     // Refuses unless size bytes from offset lie inside the file; `at` is the
     // offset blamed, `what` names the part.

@@ -87,7 +87,8 @@ TEST(StyParse, DemoFileGivesItsDocumentInOrder)
 
     const auto& top = file.scenes[0]->root_group->children;
     const Res& spinner = *top[0]->children[1];
-    EXPECT_EQ(spinner.frames, (StyleList<uint16_t>{1, 2, 3, 4, 0xFFFF}));
+    EXPECT_EQ(std::vector<uint16_t>(spinner.frames.begin(), spinner.frames.end()),
+              (std::vector<uint16_t>{1, 2, 3, 4, 0xFFFF}));
     EXPECT_EQ(+static_cast<const PicRegionInfo*>(spinner.record)->frames_num, 5);
     const Res& empty = *top[1];
     EXPECT_TRUE(empty.frames.empty());
