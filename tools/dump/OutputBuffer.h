@@ -20,11 +20,11 @@ public:
     {
         if (m_next == m_end)
             Drain();
-        *m_next++ = c;
+        *m_next++ = Byte(c);
     }
     // Makes room for n more bytes, so that PutUnchecked may follow n times.
     void Reserve(size_t n);
-    void PutUnchecked(char c) { *m_next++ = c; }
+    void PutUnchecked(char c) { *m_next++ = Byte(c); }
     void Write(std::string_view text)
     {
         if (text.size() <= static_cast<size_t>(m_end - m_next)) {
@@ -43,12 +43,18 @@ public:
     bool Finish();
 
 private:
+    // The buffer's bytes are of this type rather than char: a store through
+    // a char may, as far as the compiler knows, change any object, so the
+    // position would be reloaded from memory after each byte the JSON writer
+    // puts, making every byte wait on the one before.
+    enum class Byte : unsigned char {};
+
     void WriteAcross(std::string_view text);
     void Drain();
 
     std::FILE* m_out;
-    std::vector<char> m_buffer;
-    char* m_next;  // the free part of m_buffer
-    char* m_end;
+    std::vector<Byte> m_buffer;
+    Byte* m_next;  // the free part of m_buffer
+    Byte* m_end;
     bool m_failed = false;
 };
