@@ -20,10 +20,8 @@ void OutputBuffer::WriteAcross(std::string_view text)
     }
 }
 
-void OutputBuffer::Reserve(size_t n)
+void OutputBuffer::MakeRoom(size_t n)
 {
-    if (static_cast<size_t>(m_end - m_next) >= n)
-        return;
     Drain();
     if (m_buffer.size() < n) {  // a text longer than a block: rare
         m_buffer.resize(n);

@@ -23,7 +23,11 @@ public:
         *m_next++ = Byte(c);
     }
     // Makes room for n more bytes, so that PutUnchecked may follow n times.
-    void Reserve(size_t n);
+    void Reserve(size_t n)
+    {
+        if (static_cast<size_t>(m_end - m_next) < n)
+            MakeRoom(n);
+    }
     void PutUnchecked(char c) { *m_next++ = Byte(c); }
     void Write(std::string_view text)
     {
@@ -50,6 +54,7 @@ private:
     enum class Byte : unsigned char {};
 
     void WriteAcross(std::string_view text);
+    void MakeRoom(size_t n);
     void Drain();
 
     std::FILE* m_out;
