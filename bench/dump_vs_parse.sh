@@ -2,7 +2,9 @@
 # lorvex-dump on the benchmarks' large file (bench/LargeStyFile.h), output to
 # /dev/null, against the parse alone: "lorvex-dump --check", the same program
 # reading and parsing the same file and printing one line. Whole process
-# against whole process, the fastest of RUNS each; peak memory is the
+# against whole process, RUNS runs each: the best and the median elapsed
+# time, and the best CPU time (user + system), which other work on a shared
+# machine disturbs less; x_parse compares best with best. Peak memory is the
 # largest resident set, against the file's size.
 #
 # usage: bench/dump_vs_parse.sh [BUILD_DIR] [RUNS]
@@ -24,37 +26,42 @@ trap 'rm -rf "$work"' EXIT
 file=$work/large.sty
 "$make" "$file"
 size=$(wc -c <"$file")
-echo "file: $size bytes ($(awk -v b="$size" 'BEGIN { printf "%.1f", b / 1048576 }') MiB)"
+echo "file: $size bytes ($(awk -v b="$size" 'BEGIN { printf "%.1f", b / 1048576 }') MiB)," \
+    "load average $(cut -d' ' -f1-3 /proc/loadavg)"
 
-# best NAME ARGS...: the fastest of $runs runs as "seconds peak_KiB".
-best() {
+# measure NAME ARGS...: $runs runs as "best_s median_s best_cpu_s peak_KiB".
+measure() {
     name=$1
     shift
     : >"$work/$name"
     i=0
     while [ "$i" -lt "$runs" ]; do
-        /usr/bin/time -f '%e %M' -o "$work/one" "$dump" "$@" "$file" >/dev/null
+        /usr/bin/time -f '%e %U %S %M' -o "$work/one" "$dump" "$@" "$file" >/dev/null
         cat "$work/one" >>"$work/$name"
         i=$((i + 1))
     done
-    sort -n "$work/$name" | head -n 1
+    sort -n "$work/$name" | awk '
+        { e[NR] = $1; cpu = $2 + $3; if (NR == 1 || cpu < best_cpu) best_cpu = cpu; if ($4 > peak) peak = $4 }
+        END { printf "%s %s %.2f %d\n", e[1], e[int((NR + 1) / 2)], best_cpu, peak }'
 }
 
-set -- $(best check --check)
-check_s=$1 check_kib=$2
-printf '%-24s %8s %8s %12s %12s\n' mode seconds x_parse peak_MiB x_file
+set -- $(measure check --check)
+check_s=$1 check_cpu=$3
+printf '%-22s %7s %8s %7s %7s %7s %9s %7s\n' mode best_s median_s x_parse cpu_s x_cpu peak_MiB x_file
 report() {
-    awk -v mode="$1" -v s="$2" -v kib="$3" -v base="$check_s" -v size="$size" \
-        'BEGIN { printf "%-24s %8.2f %8.2f %12.1f %12.2f\n", mode, s, s / base, kib / 1024, kib * 1024 / size }'
+    awk -v mode="$1" -v s="$2" -v med="$3" -v cpu="$4" -v kib="$5" -v base="$check_s" -v base_cpu="$check_cpu" \
+        -v size="$size" 'BEGIN {
+            printf "%-22s %7.2f %8.2f %7.2f %7.2f %7.2f %9.1f %7.2f\n",
+                mode, s, med, s / base, cpu, cpu / base_cpu, kib / 1024, kib * 1024 / size }'
 }
-report "--check (parse alone)" "$check_s" "$check_kib"
+report "--check (parse alone)" "$@"
 for mode in "text" "text --rows" "json" "json --rows"; do
     set -- $mode
     if [ "$#" -eq 2 ]; then
-        set -- $(best "$1-rows" --format "$1" --rows)
+        set -- $(measure "$1-rows" --format "$1" --rows)
     else
-        set -- $(best "$1" --format "$1")
+        set -- $(measure "$1" --format "$1")
     fi
-    report "$mode" "$1" "$2"
+    report "$mode" "$@"
 done
 echo "json --rows output: $("$dump" --format json --rows "$file" | wc -c) bytes"
