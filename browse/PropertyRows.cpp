@@ -8,8 +8,8 @@ namespace {
 constexpr RowFormat Dec = RowFormat::Dec;
 constexpr RowFormat Hex = RowFormat::Hex;
 
-const char* const kKeyNames[16] = {"Key0", "Key1", "Key2",  "Key3",  "Key4",  "Key5",  "Key6",  "Key7",
-                                   "Key8", "Key9", "Key10", "Key11", "Key12", "Key13", "Key14", "Key15"};
+const char kKeyNames[16][6] = {"Key0", "Key1", "Key2",  "Key3",  "Key4",  "Key5",  "Key6",  "Key7",
+                               "Key8", "Key9", "Key10", "Key11", "Key12", "Key13", "Key14", "Key15"};
 static_assert(sizeof(kKeyNames) / sizeof(kKeyNames[0]) == sizeof(SceneInfo::keys));
 
 // The three fields every resource record begins with.

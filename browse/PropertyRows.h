@@ -38,10 +38,14 @@ constexpr uint32_t WidenField(T field)
 class PropertyRows {
 public:
     static constexpr size_t kMaxRows = 30;
+    // Names are fixed texts, of at most this many characters ("background
+    // color"), so that a printout can size its room for the rows in advance.
+    static constexpr size_t kMaxNameLength = 16;
 
-    template <class T>
-    void Add(const char* name, RowFormat format, T field)
+    template <size_t N, class T>
+    void Add(const char (&name)[N], RowFormat format, T field)
     {
+        static_assert(N - 1 <= kMaxNameLength, "a row name longer than kMaxNameLength");
         m_rows[m_count++] = PropertyRow{name, format, WidenField(field)};
     }
 
