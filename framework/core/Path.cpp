@@ -1,5 +1,15 @@
 #include "framework/core/Path.h"
 
+LPCTSTR PathFindFileName(LPCTSTR pszPath)
+{
+    LPCTSTR name = pszPath;
+    for (LPCTSTR p = pszPath; p && *p; ++p) {
+        if (*p == '\\' || *p == '/')
+            name = p + 1;
+    }
+    return name;
+}
+
 void PathRemoveExtension(LPTSTR pszPath)
 {
     if (!pszPath)

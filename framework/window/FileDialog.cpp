@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "framework/core/Path.h"
 #include "framework/core/Utf.h"
 #include "framework/window/WinThread.h"
 
@@ -30,8 +31,7 @@ CString CFileDialog::GetPathName() const
 
 CString CFileDialog::GetFileName() const
 {
-    const size_t slash = m_strFileName.find_last_of("\\/");
-    return CString(slash == std::string::npos ? m_strFileName : m_strFileName.substr(slash + 1));
+    return CString(PathFindFileName(m_strFileName.c_str()));
 }
 
 INT_PTR CFileDialog::DoModal()

@@ -1,5 +1,6 @@
 #include "framework/window/WinApp.h"
 
+#include "framework/core/Path.h"
 #include "framework/core/Utf.h"
 
 namespace {
@@ -10,14 +11,10 @@ std::string ModuleTitle()
     AfxWideString path(32768, 0);
     const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
     path.resize(length);
-    std::string name = AfxWideToUtf8(path);
-    const size_t slash = name.find_last_of("\\/");
-    if (slash != std::string::npos)
-        name.erase(0, slash + 1);
-    const size_t dot = name.find_last_of('.');
-    if (dot != std::string::npos)
-        name.resize(dot);
-    return name;
+    CString title = PathFindFileName(AfxWideToUtf8(path).c_str());
+    PathRemoveExtension(title.GetBuffer(title.GetLength()));
+    title.ReleaseBuffer(-1);
+    return title.GetString();
 }
 
 }  // namespace

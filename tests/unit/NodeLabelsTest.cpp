@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "browse/FileTitle.h"
 #include "browse/MacroLookup.h"
 #include "browse/NodeLabels.h"
 #include "framework/core/Path.h"
@@ -73,6 +74,15 @@ TEST(FileTitle, OnlyTheLastExtensionGoes)
     // As the platform's shell has it: an "extension" holding a space is none.
     EXPECT_EQ(Title("v1.2 final"), "v1.2 final");
     EXPECT_EQ(Title(""), "");
+}
+
+TEST(FileTitle, APathGivesItsLastNameWithoutItsLastExtension)
+{
+    EXPECT_EQ(FileTitleOfPath("ui/main.v2.sty").GetString(), "main.v2");
+    EXPECT_EQ(FileTitleOfPath("C:\\演示 文件夹\\演示 文件.sty").GetString(), "演示 文件");
+    EXPECT_EQ(FileTitleOfPath("a.dir/noext").GetString(), "noext");
+    EXPECT_EQ(FileTitleOfPath("plain.sty").GetString(), "plain");
+    EXPECT_EQ(FileTitleOfPath("dir/").GetString(), "");
 }
 
 }  // namespace
