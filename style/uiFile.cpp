@@ -36,16 +36,16 @@ std::optional<std::string> ReadWholeFile(LPCTSTR lpszPath)
     return text;
 }
 
-void FreeList(NameIdNode* head)
+}  // namespace
+
+void FreeNameIdList(NameIdNode* pHead)
 {
-    while (head) {
-        NameIdNode* next = head->next;
-        delete head;
-        head = next;
+    while (pHead) {
+        NameIdNode* next = pHead->next;
+        delete pHead;
+        pHead = next;
     }
 }
-
-}  // namespace
 
 int uiFile::GetMacroNameIdFromFile(NameIdNode** ppHead, LPCTSTR lpszPath)
 {
@@ -71,10 +71,10 @@ int uiFile::GetMacroNameIdFromFile(NameIdNode** ppHead, LPCTSTR lpszPath)
         if (!isHeader)
             return -1;
     } catch (const std::bad_alloc&) {
-        FreeList(head);
+        FreeNameIdList(head);
         return -1;
     }
-    FreeList(*ppHead);
+    FreeNameIdList(*ppHead);
     *ppHead = head;
     return count;
 }

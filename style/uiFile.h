@@ -13,6 +13,10 @@ struct NameIdNode {
     uint32_t id = 0;
 };
 
+// Deletes the list at pHead node by node, each after its successor has been
+// read.
+void FreeNameIdList(NameIdNode* pHead);
+
 class uiFile {
 public:
     // Reads the integer macros and enum members of the C header at

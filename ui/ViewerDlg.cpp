@@ -43,11 +43,7 @@ CViewerDlg::~CViewerDlg()
         delete m_pStyleFile;
         m_pStyleFile = nullptr;
     }
-    for (NameIdNode* node = m_pMacroList; node;) {
-        NameIdNode* next = node->next;
-        delete node;
-        node = next;
-    }
+    FreeNameIdList(m_pMacroList);
     m_pMacroList = nullptr;
 }
 

@@ -212,12 +212,9 @@ int main(int argc, char** argv)
         NameIdNode* head = nullptr;
         const int count = uiFile::GetMacroNameIdFromFile(&head, header.c_str());
         std::vector<std::pair<std::string, uint32_t>> names;
-        while (head) {
-            names.emplace_back(static_cast<LPCTSTR>(head->name), head->id);
-            NameIdNode* next = head->next;
-            delete head;
-            head = next;
-        }
+        for (const NameIdNode* node = head; node; node = node->next)
+            names.emplace_back(static_cast<LPCTSTR>(node->name), node->id);
+        FreeNameIdList(head);
         if (count < 0) {
             std::fprintf(stderr, "cannot read %s\n", header.c_str());
             std::remove(context.c_str());

@@ -45,11 +45,8 @@ protected:
 
     void Free()
     {
-        while (m_head) {
-            NameIdNode* next = m_head->next;
-            delete m_head;
-            m_head = next;
-        }
+        FreeNameIdList(m_head);
+        m_head = nullptr;
     }
 
     std::string m_path;

@@ -17,14 +17,7 @@ struct MacroList {
     MacroList() = default;
     MacroList(const MacroList&) = delete;
     MacroList& operator=(const MacroList&) = delete;
-    ~MacroList()
-    {
-        while (head) {
-            NameIdNode* next = head->next;
-            delete head;
-            head = next;
-        }
-    }
+    ~MacroList() { FreeNameIdList(head); }
 };
 
 int LoadHeader(const std::string& path, MacroList& names, std::FILE* err)
