@@ -70,6 +70,19 @@ const char* const kSampleOutline =
     "    PicRigion_300 6/7\n"
     "  Scene_2 2/3\n";
 
+// Both file dialogs open existing files only, with no read-only box, and an
+// empty (not absent) default extension.
+void ExpectOpenDialog(const headless::FileDialogRequest& asked, const std::string& title, const std::string& filter,
+                      const std::string& initialFile)
+{
+    EXPECT_EQ(asked.title, title);
+    EXPECT_EQ(asked.filter, filter);
+    EXPECT_EQ(asked.initialFile, initialFile);
+    EXPECT_EQ(asked.flags, 0x1005u);
+    EXPECT_TRUE(asked.hasDefExt);
+    EXPECT_EQ(asked.defExt, "");
+}
+
 class ViewerBrowseTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -195,12 +208,7 @@ TEST_F(ViewerBrowseTest, OpeningAFileShowsItsWholeTree)
 
         const auto& asked = headless::FileDialogs();
         ASSERT_EQ(asked.size(), 1u);
-        EXPECT_EQ(asked[0].title, "请选择sty文件路径");
-        EXPECT_EQ(asked[0].filter, "Sty File(*.sty)|*.sty|All File(*.*)|*.*||");
-        EXPECT_EQ(asked[0].initialFile, "typed.sty");
-        EXPECT_EQ(asked[0].flags, 0x1005u);
-        EXPECT_TRUE(asked[0].hasDefExt);
-        EXPECT_EQ(asked[0].defExt, "");
+        ExpectOpenDialog(asked[0], "请选择sty文件路径", "Sty File(*.sty)|*.sty|All File(*.*)|*.*||", "typed.sty");
 
         EXPECT_EQ(Outline(), kSampleOutline);
         EXPECT_EQ(m_dlg.m_tree.GetSelectedItem(), nullptr);
@@ -304,12 +312,7 @@ TEST_F(ViewerBrowseTest, AHeaderNamesTheNodesOfItsIds)
 
         const auto& asked = headless::FileDialogs();
         ASSERT_EQ(asked.size(), 2u);
-        EXPECT_EQ(asked[1].title, "请选择头文件文件路径");
-        EXPECT_EQ(asked[1].filter, "C/C++ Header File(*.h)|*.h|All File(*.*)|*.*||");
-        EXPECT_EQ(asked[1].initialFile, "typed.h");
-        EXPECT_EQ(asked[1].flags, 0x1005u);
-        EXPECT_TRUE(asked[1].hasDefExt);
-        EXPECT_EQ(asked[1].defExt, "");
+        ExpectOpenDialog(asked[1], "请选择头文件文件路径", "C/C++ Header File(*.h)|*.h|All File(*.*)|*.*||", "typed.h");
         EXPECT_EQ(EditText(IDC_HEADER_PATH), header);
 
         // The first name of an id wins, for scenes and resources alike;
