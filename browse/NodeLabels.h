@@ -9,9 +9,6 @@
 #include "browse/NodeTag.h"
 #include "style/Scene.h"
 
-// The id a resource's macro name and label go by: its record's id.
-uint32_t ResId(const Res& res);
-
 // A scene's or a resource's label: the macro name of its id when the table
 // has one (used as it is, even empty), else the kind's pattern with the id
 // in lower-case hexadecimal: Scene_1a, ResGroup_0, PicRigion_ff, Pic_10,

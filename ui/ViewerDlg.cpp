@@ -260,7 +260,7 @@ void CViewerDlg::InsertResNode(HTREEITEM hParent, const Res* pRes, const MacroNa
     if (!kind)
         return;
     HTREEITEM hItem =
-        InsertTaggedItem(NodeLabel(*kind, ResId(*pRes), names), *kind, reinterpret_cast<uintptr_t>(pRes), hParent);
+        InsertTaggedItem(NodeLabel(*kind, pRes->GetId(), names), *kind, reinterpret_cast<uintptr_t>(pRes), hParent);
     if (*kind == NodeKind::PicRegion) {
         for (size_t i = 0; i < pRes->frames.size(); ++i)
             InsertTaggedItem(FrameLabel(i), NodeKind::Frame, i, hItem);
@@ -290,27 +290,27 @@ void CViewerDlg::ShowSceneInfo(const Scene* pScene)
 
 void CViewerDlg::ShowResGroupInfo(const Res* pRes)
 {
-    AddRows(ResGroupRows(*static_cast<const ResGroupInfo*>(pRes->record)));
+    AddRows(ResGroupRows(pRes->GetRecord<ResGroupInfo>()));
 }
 
 void CViewerDlg::ShowPicRegionInfo(const Res* pRes)
 {
-    AddRows(PicRegionRows(*static_cast<const PicRegionInfo*>(pRes->record)));
+    AddRows(PicRegionRows(pRes->GetRecord<PicRegionInfo>()));
 }
 
 void CViewerDlg::ShowPicInfo(const Res* pRes)
 {
-    AddRows(PicRows(*static_cast<const PicInfo*>(pRes->record)));
+    AddRows(PicRows(pRes->GetRecord<PicInfo>()));
 }
 
 void CViewerDlg::ShowStringInfo(const Res* pRes)
 {
-    AddRows(StringRows(*static_cast<const StringInfo*>(pRes->record)));
+    AddRows(StringRows(pRes->GetRecord<StringInfo>()));
 }
 
 void CViewerDlg::ShowFrameInfo(const Res* pRegion, size_t nFrame)
 {
-    AddRows(FrameRows(*static_cast<const PicRegionInfo*>(pRegion->record), pRegion->frames.at(nFrame)));
+    AddRows(FrameRows(pRegion->GetRecord<PicRegionInfo>(), pRegion->frames.at(nFrame)));
 }
 
 void CViewerDlg::AddRows(const PropertyRows& rows)

@@ -22,7 +22,7 @@ std::string ReadText(const std::string& path)
 
 uint32_t IdOf(const Res& res)
 {
-    return res.record ? static_cast<const PicInfo*>(res.record)->id : 0;
+    return res.record ? res.GetId() : 0;
 }
 
 // (depth, type, id) of every resource below a scene, in document order.
@@ -89,19 +89,19 @@ TEST(StyParse, DemoFileGivesItsDocumentInOrder)
     const Res& spinner = *top[0]->children[1];
     EXPECT_EQ(std::vector<uint16_t>(spinner.frames.begin(), spinner.frames.end()),
               (std::vector<uint16_t>{1, 2, 3, 4, 0xFFFF}));
-    EXPECT_EQ(+static_cast<const PicRegionInfo*>(spinner.record)->frames_num, 5);
+    EXPECT_EQ(+spinner.GetRecord<PicRegionInfo>().frames_num, 5);
     const Res& empty = *top[1];
     EXPECT_TRUE(empty.frames.empty());
-    EXPECT_EQ(+static_cast<const PicRegionInfo*>(empty.record)->frames_num, 3);
+    EXPECT_EQ(+empty.GetRecord<PicRegionInfo>().frames_num, 3);
     const Res& other = *top[3];
     EXPECT_EQ(other.record, nullptr);
     EXPECT_TRUE(other.frames.empty() && other.children.empty());
     EXPECT_EQ(file.scenes[1]->info.res_num, -1);
-    EXPECT_EQ(+static_cast<const ResGroupInfo*>(file.scenes[1]->root_group->children[0]->record)->res_num, -1);
+    EXPECT_EQ(+file.scenes[1]->root_group->children[0]->GetRecord<ResGroupInfo>().res_num, -1);
     // The root group's record mirrors the scene.
-    const auto* root = static_cast<const ResGroupInfo*>(file.scenes[1]->root_group->record);
-    EXPECT_EQ(+root->id, +SCENE_SETTINGS);
-    EXPECT_EQ(+root->x, -32768);
+    const ResGroupInfo& root = file.scenes[1]->root_group->GetRecord<ResGroupInfo>();
+    EXPECT_EQ(+root.id, +SCENE_SETTINGS);
+    EXPECT_EQ(+root.x, -32768);
 }
 
 TEST(StyParse, UnreadableFilesAreRefusedAsInputErrors)

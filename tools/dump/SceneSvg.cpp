@@ -29,16 +29,15 @@ ResBox BoxOf(const Record& record)
 
 ResBox BoxOf(const BrowseNode& node)
 {
-    const void* record = node.res->record;
     switch (node.kind) {
     case NodeKind::ResGroup:
-        return BoxOf(*static_cast<const ResGroupInfo*>(record));
+        return BoxOf(node.res->GetRecord<ResGroupInfo>());
     case NodeKind::PicRegion:
-        return BoxOf(*static_cast<const PicRegionInfo*>(record));
+        return BoxOf(node.res->GetRecord<PicRegionInfo>());
     case NodeKind::Pic:
-        return BoxOf(*static_cast<const PicInfo*>(record));
+        return BoxOf(node.res->GetRecord<PicInfo>());
     case NodeKind::String:
-        return BoxOf(*static_cast<const StringInfo*>(record));
+        return BoxOf(node.res->GetRecord<StringInfo>());
     case NodeKind::File:
     case NodeKind::Scene:
     case NodeKind::Frame:
@@ -208,13 +207,13 @@ private:
     void Paint(const BrowseNode& node)
     {
         if (node.kind == NodeKind::ResGroup) {
-            const auto& group = *static_cast<const ResGroupInfo*>(node.res->record);
+            const auto& group = node.res->GetRecord<ResGroupInfo>();
             if (group.opaque)
                 m_svg.Fill(group.background_color);
             else
                 m_svg << " fill=\"none\"";
         } else if (node.kind == NodeKind::String) {
-            const auto& text = *static_cast<const StringInfo*>(node.res->record);
+            const auto& text = node.res->GetRecord<StringInfo>();
             m_svg.Fill(text.background_color);
             m_svg << " stroke=\"";
             m_svg.Rgb(text.foreground_color);
@@ -226,16 +225,16 @@ private:
     void Note(const BrowseNode& node, int64_t x, int64_t y)
     {
         if (node.kind == NodeKind::ResGroup) {
-            const auto& group = *static_cast<const ResGroupInfo*>(node.res->record);
+            const auto& group = node.res->GetRecord<ResGroupInfo>();
             if (group.abs_x != x || group.abs_y != y)
                 m_svg << "; abs_x, abs_y " << int64_t{group.abs_x} << ", " << int64_t{group.abs_y}
                       << " differ from the position its x, y give";
         } else if (node.kind == NodeKind::PicRegion) {
             m_svg << "; " << static_cast<int64_t>(node.res->frames.size()) << " frames";
         } else if (node.kind == NodeKind::Pic) {
-            m_svg << "; pic id " << int64_t{static_cast<const PicInfo*>(node.res->record)->pic_id};
+            m_svg << "; pic id " << int64_t{node.res->GetRecord<PicInfo>().pic_id};
         } else if (node.kind == NodeKind::String) {
-            m_svg << "; string id " << int64_t{static_cast<const StringInfo*>(node.res->record)->string_id};
+            m_svg << "; string id " << int64_t{node.res->GetRecord<StringInfo>().string_id};
         }
     }
 
