@@ -1,5 +1,5 @@
-// What lorvex-dump prints for the demo file, and how it ends for every kind
-// of input it can be given.
+// What lorvex-dump prints for the demo file and for the file of edge
+// values, and how it ends for every kind of input it can be given.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -14,6 +14,8 @@ namespace {
 
 const std::string kDemo = LORVEX_SOURCE_DIR "/examples/demo.sty";
 const std::string kDemoHeader = LORVEX_SOURCE_DIR "/examples/demo.h";
+const std::string kEdges = LORVEX_SOURCE_DIR "/tests/fixtures/edges.sty";
+const std::string kEdgesHeader = LORVEX_SOURCE_DIR "/tests/fixtures/edges.h";
 const std::string kExpected = LORVEX_SOURCE_DIR "/tests/dump/expected/";
 
 std::string Hex(uint64_t value)
@@ -23,18 +25,19 @@ std::string Hex(uint64_t value)
     return text;
 }
 
-TEST(DumpOutput, DemoMatchesTheReviewedFiles)
+TEST(DumpOutput, OutputMatchesTheReviewedFiles)
 {
     struct Case {
         std::vector<std::string> args;
         const char* expected;
     };
     const Case cases[] = {
-        {{kDemo}, "demo-tree.txt"},
-        {{"--rows", kDemo}, "demo.txt"},
-        {{"--rows", "--header", kDemoHeader, kDemo}, "demo-h.txt"},
-        {{"--rows", "--format", "json", kDemo}, "demo.json"},
-        {{"--header", kDemoHeader, "--format=json", "--rows", kDemo}, "demo-h.json"},
+        {{"--header", kDemoHeader, kDemo}, "demo-h-tree.txt"},
+        {{kEdges}, "edges-tree.txt"},
+        {{"--rows", kEdges}, "edges.txt"},
+        {{"--rows", "--header", kEdgesHeader, kEdges}, "edges-h.txt"},
+        {{"--rows", "--format", "json", kEdges}, "edges.json"},
+        {{"--header", kEdgesHeader, "--format=json", "--rows", kEdges}, "edges-h.json"},
     };
     for (const Case& c : cases) {
         const DumpRun run = RunDumpWith(c.args);
@@ -225,9 +228,9 @@ TEST(DumpExit, AHeaderWithoutNamesLeavesTheGeneratedLabels)
     ScratchDir dir;
     const std::string header = dir.Path("empty.h");
     ASSERT_TRUE(WriteBytes(header, {}));
-    const DumpRun run = RunDumpWith({"--rows", "--header", header, kDemo});
+    const DumpRun run = RunDumpWith({"--rows", "--header", header, kEdges});
     EXPECT_EQ(run.code, 0);
-    EXPECT_EQ(run.out, ReadText(kExpected + "demo.txt"));
+    EXPECT_EQ(run.out, ReadText(kExpected + "edges.txt"));
 }
 
 }  // namespace

@@ -14,8 +14,9 @@
 
 namespace {
 
-const std::string kDemo = LORVEX_SOURCE_DIR "/examples/demo.sty";
-const std::string kDemoHeader = LORVEX_SOURCE_DIR "/examples/demo.h";
+// The file of edge values: every kind of node, fields at their limits.
+const std::string kEdges = LORVEX_SOURCE_DIR "/tests/fixtures/edges.sty";
+const std::string kEdgesHeader = LORVEX_SOURCE_DIR "/tests/fixtures/edges.h";
 
 const UINT kIconIds[] = {IDR_MAINFRAME, IDI_FILE,          IDI_FILE_SEL, IDI_SCENE,  IDI_SCENE_SEL,
                          IDI_RESGROUP,  IDI_RESGROUP_SEL,  IDI_PICREGION, IDI_PICREGION_SEL, IDI_PIC,
@@ -39,9 +40,9 @@ protected:
 TEST_P(DumpViewerTest, EveryNodeOfTheJsonDumpIsWhatTheViewerShows)
 {
     const bool withHeader = GetParam();
-    std::vector<std::string> args{"--rows", "--format", "json", kDemo};
+    std::vector<std::string> args{"--rows", "--format", "json", kEdges};
     if (withHeader)
-        args.insert(args.begin(), {"--header", kDemoHeader});
+        args.insert(args.begin(), {"--header", kEdgesHeader});
     const DumpRun run = RunDumpWith(args);
     ASSERT_EQ(run.code, 0) << run.err;
     rapidjson::Document json;
@@ -52,8 +53,8 @@ TEST_P(DumpViewerTest, EveryNodeOfTheJsonDumpIsWhatTheViewerShows)
     CViewerDlg dlg;
     headless::PushModal([&](CDialog&) {
         if (withHeader)
-            headless::Type(dlg, IDC_HEADER_PATH, kDemoHeader);
-        headless::PushFileDialog(IDOK, kDemo);
+            headless::Type(dlg, IDC_HEADER_PATH, kEdgesHeader);
+        headless::PushFileDialog(IDOK, kEdges);
         headless::Click(dlg, IDC_BROWSE_STY);
         const std::vector<HTREEITEM> items = headless::TreeItems(dlg.m_tree.m_hWnd);
         ASSERT_EQ(items.size(), nodes.Size());

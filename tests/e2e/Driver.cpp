@@ -2,10 +2,11 @@
 // the same Wine prefix. It starts the program in the examples folder, looks
 // at its windows, opens the system menu and the About box, then works the
 // file dialogs: cancels each, opens examples/demo.sty and reads the whole
-// tree and every node's rows, chooses examples/demo.h, a header and a copy
-// of demo.sty in a folder whose name is Chinese, types a header path and
-// presses "Update", opens a broken file. A screenshot follows each step.
-//   lorvex_e2e_driver LORVEX.EXE EXAMPLES_DIR DATA_DIR SHOT_DIR
+// tree and every node's rows, chooses examples/demo.h and a header in a
+// folder whose name is Chinese, types a header path and presses "Update",
+// opens a copy of tests/fixtures/edges.sty in that folder with its header
+// typed in, opens a broken file. A screenshot follows each step.
+//   lorvex_e2e_driver LORVEX.EXE EXAMPLES_DIR FIXTURES_DIR DATA_DIR SHOT_DIR
 // Test files are made in DATA_DIR, which must exist and be empty. Exits 0
 // when every check held; prints each check, with what it saw on failure.
 #include <windows.h>
@@ -170,7 +171,8 @@ View Look(const Lorvex& app)
 // The files the flows open, made in the data folder.
 struct TestFiles {
     std::wstring demoSty, demoHeader;
-    std::wstring chineseSty, chineseHeader;  // in a folder named 演示 文件夹
+    std::wstring edgesHeader;
+    std::wstring chineseSty, chineseHeader;  // edges.sty and a few names, in a folder named 演示 文件夹
     std::wstring broken;
 };
 
@@ -183,10 +185,12 @@ bool WriteFileBytes(const std::wstring& path, const char* bytes, size_t size)
     return fclose(out) == 0 && written;
 }
 
-bool MakeTestFiles(const std::wstring& examples, const std::wstring& data, TestFiles& files)
+bool MakeTestFiles(const std::wstring& examples, const std::wstring& fixtures, const std::wstring& data,
+                   TestFiles& files)
 {
     files.demoSty = examples + L"\\demo.sty";
     files.demoHeader = examples + L"\\demo.h";
+    files.edgesHeader = fixtures + L"\\edges.h";
     const std::wstring chinese = data + L"\\演示 文件夹";
     files.chineseSty = chinese + L"\\演示 文件.sty";
     files.chineseHeader = chinese + L"\\演示 头文件.h";
@@ -194,7 +198,7 @@ bool MakeTestFiles(const std::wstring& examples, const std::wstring& data, TestF
     // A header that promises three scenes, and then the file ends.
     static const char kTruncated[] = {'S', 'T', 'Y', 1, 3, 0, 0, 0, 3, 0, 0, 0};
     return CreateDirectoryW(chinese.c_str(), nullptr) &&
-           CopyFileW(files.demoSty.c_str(), files.chineseSty.c_str(), TRUE) &&
+           CopyFileW((fixtures + L"\\edges.sty").c_str(), files.chineseSty.c_str(), TRUE) &&
            WriteFileBytes(files.chineseHeader, kFewNamesHeader, strlen(kFewNamesHeader)) &&
            WriteFileBytes(files.broken, kTruncated, sizeof kTruncated);
 }
@@ -269,7 +273,7 @@ void PressUpdate(const Lorvex& app)
 
 // --- what the tree and the list show -----------------------------------------
 
-enum class Names { None, Demo, Few };
+enum class Names { None, Own, Few };
 
 std::wstring ExpectedLabel(const ExpectedNode& node, Names names, const std::wstring& fileTitle)
 {
@@ -278,8 +282,8 @@ std::wstring ExpectedLabel(const ExpectedNode& node, Names names, const std::wst
     switch (names) {
     case Names::None:
         return node.plain;
-    case Names::Demo:
-        return node.demoNames;
+    case Names::Own:
+        return node.ownNames;
     case Names::Few:
         break;
     }
@@ -292,12 +296,13 @@ std::string Describe(const TreeNode& node)
            std::to_string(node.image) + ", " + std::to_string(node.selectedImage) + ")";
 }
 
-// Labels, images, order and nesting of every node against demo.sty's.
-bool TreeIsDemo(const std::vector<TreeNode>& tree, Names names, const std::wstring& fileTitle, const std::string& what)
+// Labels, images, order and nesting of every node against the expected ones.
+bool TreeIs(const std::vector<TreeNode>& tree, const std::vector<ExpectedNode>& expected, Names names,
+            const std::wstring& fileTitle, const std::string& what)
 {
     size_t same = 0;  // nodes as expected, from the first
-    while (same < tree.size() && same < kDemoTree.size()) {
-        const ExpectedNode& want = kDemoTree[same];
+    while (same < tree.size() && same < expected.size()) {
+        const ExpectedNode& want = expected[same];
         const TreeNode& got = tree[same];
         const int image = 2 * static_cast<int>(want.kind);
         if (got.depth != want.depth || got.text != ExpectedLabel(want, names, fileTitle) || got.image != image ||
@@ -305,10 +310,10 @@ bool TreeIsDemo(const std::vector<TreeNode>& tree, Names names, const std::wstri
             break;
         ++same;
     }
-    if (Check(same == tree.size() && same == kDemoTree.size(), what))
+    if (Check(same == tree.size() && same == expected.size(), what))
         return true;
-    if (same < kDemoTree.size()) {
-        const ExpectedNode& want = kDemoTree[same];
+    if (same < expected.size()) {
+        const ExpectedNode& want = expected[same];
         const int image = 2 * static_cast<int>(want.kind);
         Note("node " + std::to_string(same) + " should be " +
              Describe({nullptr, want.depth, ExpectedLabel(want, names, fileTitle), image, image + 1}));
@@ -330,13 +335,13 @@ std::vector<Row> ExpectedRows(const ExpectedNode& node)
 }
 
 // Selects each node in turn and reads the rows it shows; tree must match
-// kDemoTree.
-void CheckEveryNodesRows(const Lorvex& app, const std::vector<TreeNode>& tree)
+// expected.
+void CheckEveryNodesRows(const Lorvex& app, const std::vector<TreeNode>& tree, const std::vector<ExpectedNode>& expected)
 {
-    for (size_t i = 0; i < tree.size() && i < kDemoTree.size(); ++i) {
+    for (size_t i = 0; i < tree.size() && i < expected.size(); ++i) {
         SendMessageW(app.Item(kTree), TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(tree[i].item));
         const std::vector<Row> got = ReadRows(app.Handle(), app.Item(kList));
-        const std::vector<Row> want = ExpectedRows(kDemoTree[i]);
+        const std::vector<Row> want = ExpectedRows(expected[i]);
         if (Check(got == want, "the rows of " + Utf8(tree[i].text) + " (" + std::to_string(want.size()) + ")"))
             continue;
         for (size_t r = 0; r < got.size() || r < want.size(); ++r) {
@@ -372,15 +377,16 @@ void ExpandAll(const Lorvex& app, const std::vector<TreeNode>& tree)
         SendMessageW(app.Item(kTree), TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(node.item));
 }
 
-// Clicks the node labelled label, which must be a node of demo.sty's tree,
+// Clicks the node labelled label, which must be a node of the expected tree,
 // and checks that it shows its rows.
-void ClickAndCheck(const Lorvex& app, const std::vector<TreeNode>& tree, const wchar_t* label)
+void ClickAndCheck(const Lorvex& app, const std::vector<TreeNode>& tree, const std::vector<ExpectedNode>& expected,
+                   const wchar_t* label)
 {
     size_t i = 0;
     while (i < tree.size() && tree[i].text != label)
         ++i;
-    Check(i < tree.size() && i < kDemoTree.size() && ClickNode(app, tree[i].item) &&
-              ReadRows(app.Handle(), app.Item(kList)) == ExpectedRows(kDemoTree[i]),
+    Check(i < tree.size() && i < expected.size() && ClickNode(app, tree[i].item) &&
+              ReadRows(app.Handle(), app.Item(kList)) == ExpectedRows(expected[i]),
           "a click on " + Utf8(label) + " selects it and shows its rows");
     // The list fills with its redraw off: the rows must be on the screen too.
     const RECT firstRow = ListItemRect(app.Handle(), app.Item(kList), 0);
@@ -488,10 +494,10 @@ void CheckOpenDemo(const Lorvex& app, const TestFiles& files)
         return;
     Check(WindowText(app.Item(kStyPath)) == files.demoSty, "the sty path field shows its full path");
     const std::vector<TreeNode> tree = ReadTree(app.Handle(), app.Item(kTree));
-    TreeIsDemo(tree, Names::None, L"demo", "every node of demo.sty, labelled by its id, in order and nesting");
-    CheckEveryNodesRows(app, tree);
+    TreeIs(tree, kDemoTree, Names::None, L"demo", "every node of demo.sty, labelled by its id, in order and nesting");
+    CheckEveryNodesRows(app, tree, kDemoTree);
     ExpandAll(app, tree);
-    ClickAndCheck(app, tree, L"String10400");
+    ClickAndCheck(app, tree, kDemoTree, L"String10300");
     Shot(app.main, L"demo-open");
 }
 
@@ -501,9 +507,9 @@ void CheckHeaders(const Lorvex& app, const TestFiles& files)
               "examples\\demo.h is chosen in the header dialog")) {
         Check(WindowText(app.Item(kHeaderPath)) == files.demoHeader, "the header path field shows its full path");
         const std::vector<TreeNode> tree = ReadTree(app.Handle(), app.Item(kTree));
-        TreeIsDemo(tree, Names::Demo, L"demo", "the nodes take the header's names");
+        TreeIs(tree, kDemoTree, Names::Own, L"demo", "the nodes take the header's names");
         ExpandAll(app, tree);
-        ClickAndCheck(app, tree, L"STR_MARQUEE");
+        ClickAndCheck(app, tree, kDemoTree, L"STR_MARQUEE");
         Shot(app.main, L"demo-names");
         SaveWindow(app.main, g_shots, L"window-demo-names");
     }
@@ -530,30 +536,35 @@ void CheckHeaders(const Lorvex& app, const TestFiles& files)
     if (Check(Open(app, kBrowseHeader, kHeaderDialogTitle, files.chineseHeader),
               "a header in the folder 演示 文件夹 is chosen in the header dialog")) {
         Check(WindowText(app.Item(kHeaderPath)) == files.chineseHeader, "the header path field shows its path");
-        TreeIsDemo(ReadTree(app.Handle(), app.Item(kTree)), Names::Few, L"demo", "the nodes take its three names");
+        TreeIs(ReadTree(app.Handle(), app.Item(kTree)), kDemoTree, Names::Few, L"demo",
+               "the nodes take its three names");
         Shot(app.main, L"chinese-header");
     }
 
     // A path typed into the field, then "Update".
     SendMessageW(app.Item(kHeaderPath), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(files.demoHeader.c_str()));
     PressUpdate(app);
-    TreeIsDemo(ReadTree(app.Handle(), app.Item(kTree)), Names::Demo, L"demo",
-               "demo.h's path typed into the field, \"Update\" brings its names back");
+    TreeIs(ReadTree(app.Handle(), app.Item(kTree)), kDemoTree, Names::Own, L"demo",
+           "demo.h's path typed into the field, \"Update\" brings its names back");
     Check(WindowText(app.Item(kHeaderPath)) == files.demoHeader, "the field keeps the typed path");
     Shot(app.main, L"update");
 }
 
+// The file of edge values, copied into the Chinese folder, with its header
+// typed into the field: the sty dialog's choice loads it first.
 void CheckChineseSty(const Lorvex& app, const TestFiles& files)
 {
+    SendMessageW(app.Item(kHeaderPath), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(files.edgesHeader.c_str()));
     if (!Check(Open(app, kBrowseSty, kStyDialogTitle, files.chineseSty),
                "演示 文件.sty in the folder 演示 文件夹 is chosen in the dialog"))
         return;
     Check(WindowText(app.Item(kStyPath)) == files.chineseSty, "the sty path field shows its path");
     const std::vector<TreeNode> tree = ReadTree(app.Handle(), app.Item(kTree));
-    TreeIsDemo(tree, Names::Demo, L"演示 文件", "its file node reads 演示 文件, the rest as demo.sty with its names");
-    CheckEveryNodesRows(app, tree);
+    TreeIs(tree, kEdgeTree, Names::Own, L"演示 文件",
+           "its file node reads 演示 文件, the rest as edges.sty with edges.h's names");
+    CheckEveryNodesRows(app, tree, kEdgeTree);
     ExpandAll(app, tree);
-    ClickAndCheck(app, tree, L"RGN_SPINNER");
+    ClickAndCheck(app, tree, kEdgeTree, L"RGN_SPINNER");
     Shot(app.main, L"chinese-sty");
     SaveWindow(app.main, g_shots, L"window-chinese-sty");
 }
@@ -598,14 +609,15 @@ void CheckBrokenFile(const Lorvex& app, const TestFiles& files)
 
 int wmain(int argc, wchar_t** argv)
 {
-    if (argc != 5) {
-        std::fprintf(stderr, "usage: lorvex_e2e_driver LORVEX.EXE EXAMPLES_DIR DATA_DIR SHOT_DIR\n");
+    if (argc != 6) {
+        std::fprintf(stderr, "usage: lorvex_e2e_driver LORVEX.EXE EXAMPLES_DIR FIXTURES_DIR DATA_DIR SHOT_DIR\n");
         return 2;
     }
-    const std::wstring exe = DosPath(argv[1]), examples = DosPath(argv[2]), data = DosPath(argv[3]);
-    g_shots = DosPath(argv[4]);
+    const std::wstring exe = DosPath(argv[1]), examples = DosPath(argv[2]), fixtures = DosPath(argv[3]),
+                       data = DosPath(argv[4]);
+    g_shots = DosPath(argv[5]);
     TestFiles files;
-    if (!MakeTestFiles(examples, data, files)) {
+    if (!MakeTestFiles(examples, fixtures, data, files)) {
         std::printf("FAIL cannot make the test files in %s\n", Utf8(data).c_str());
         return 1;
     }
