@@ -152,6 +152,9 @@ LRESULT DefWindowProcW(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam)
     case WM_NOTIFYFORMAT:
         // Every window here is made with the wide functions.
         return NFR_UNICODE;
+    case WM_NCCREATE:
+        // Going on with the making of the window.
+        return TRUE;
     case WM_CLOSE:
         return ::DestroyWindow(hWnd);
     default:
