@@ -4,6 +4,7 @@
 #include <map>
 #include <memory>
 #include <tuple>
+#include <vector>
 
 namespace {
 
@@ -100,6 +101,7 @@ public:
         for (const LaidOutRes& item : m_layout.Items())
             if (!item.rect.IsEmpty() && item.rect.Intersects(m_shown))
                 Draw(item);
+        DrawLabels();
         if (m_view.highlight < m_layout.Items().size())
             DrawHighlight(m_layout.Items()[m_view.highlight].rect);
     }
@@ -144,16 +146,37 @@ private:
         if (item.shown) {
             m_pens.Select(PS_SOLID, 1, line);
         } else {
-            // Faint: halfway to the scene's own colour.
-            line = Blend(line, m_sceneFill, 128);
-            text = line;
+            // Faint, and grey whatever its own colours: a hidden string's
+            // may be the scene's.
+            line = text = Blend(m_labelColor, m_sceneFill, 128);
             m_pens.Select(PS_DASH, 1, line);
         }
         m_dc.Rectangle(rect);
         // A label needs room to be read; the smallest boxes go without.
-        if (rect.Width() >= 12 && rect.Height() >= 10) {
-            m_dc.SetTextColor(text);
-            m_dc.ExtTextOut(rect.left + 3, rect.top + 1, ETO_CLIPPED, &rect, item.label);
+        if (rect.Width() >= 12 && rect.Height() >= 10)
+            m_labels.push_back({&item.label, rect, text});
+    }
+
+    // Each label at its resource's top-left, inside it, unless it would
+    // cover one drawn there already: the topmost resources' come first.
+    void DrawLabels()
+    {
+        std::vector<CRect> placed;
+        for (size_t i = m_labels.size(); i-- > 0;) {
+            const Label& label = m_labels[i];
+            const SIZE size = m_dc.GetTextExtent(*label.text);
+            const CRect& r = label.clip;
+            const CRect box(r.left + 3, r.top + 1, std::min<int>(r.right, r.left + 3 + size.cx),
+                            std::min<int>(r.bottom, r.top + 1 + size.cy));
+            const auto covers = [&](const CRect& other) {
+                return box.left < other.right && other.left < box.right && box.top < other.bottom &&
+                       other.top < box.bottom;
+            };
+            if (std::any_of(placed.begin(), placed.end(), covers))
+                continue;
+            placed.push_back(box);
+            m_dc.SetTextColor(label.color);
+            m_dc.ExtTextOut(box.left, box.top, ETO_CLIPPED, &r, *label.text);
         }
     }
 
@@ -165,10 +188,17 @@ private:
         m_dc.Rectangle(ToDc(ClipRect(around, m_bounds)));
     }
 
+    struct Label {
+        const CString* text;
+        CRect clip;  // its resource's rectangle
+        COLORREF color;
+    };
+
     CDC& m_dc;
     const SceneLayout& m_layout;
     const SceneView& m_view;
     Pens m_pens;
+    std::vector<Label> m_labels;
     COLORREF m_sceneFill;
     COLORREF m_labelColor;
     SceneRect m_shown;
@@ -183,7 +213,7 @@ void PaintScene(CDC& dc, const SceneLayout* pLayout, const SceneView& view)
     if (!pLayout)
         return;
     const HGDIOBJ oldBrush = dc.SelectStockObject(NULL_BRUSH);
-    const HGDIOBJ oldFont = dc.SelectStockObject(DEFAULT_GUI_FONT);
+    const HGDIOBJ oldFont = view.font ? dc.SelectObject(view.font) : dc.SelectStockObject(DEFAULT_GUI_FONT);
     const int oldMode = dc.SetBkMode(TRANSPARENT);
     {
         Painter painter(dc, *pLayout, view);

@@ -17,6 +17,8 @@ struct SceneView {
     // The part of the context to draw, in its own coordinates.
     CRect area;
     size_t highlight = SceneLayout::npos;
+    // The labels' font; null for the system's.
+    HFONT font = nullptr;
 };
 
 // Paints view.area of dc; what lies outside it is left alone. Without a

@@ -8,7 +8,9 @@
 
 namespace {
 
-const DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_HSCROLL | WS_VSCROLL;
+// Without scroll bars at first: the system shows each one as the window
+// gets smaller than the scene, when the bar's range no longer fits a page.
+const DWORD kStyle = WS_OVERLAPPEDWINDOW;
 // The client area while there is no scene to size it.
 const int kEmptyWidth = 320, kEmptyHeight = 240;
 // One step of a scroll bar's arrow, and of a notch of the wheel (three).
@@ -35,6 +37,8 @@ BOOL CScenePictureWnd::Open(CWnd* pOwner, const Scene* pScene, const MacroNameIn
     if (m_hWnd)
         return TRUE;
     m_onPick = std::move(onPick);
+    // Labels in the dialog's own font, as the tree shows them.
+    m_hFont = reinterpret_cast<HFONT>(pOwner->SendMessage(WM_GETFONT));
     ShowScene(pScene, names);
 
     const SceneRect area = m_layout ? m_layout->Area() : SceneRect{0, 0, kEmptyWidth, kEmptyHeight};
@@ -57,7 +61,7 @@ BOOL CScenePictureWnd::Open(CWnd* pOwner, const Scene* pScene, const MacroNameIn
         x = owner.left - width;
     const LONG y = std::max(work.top, std::min(owner.top, work.bottom - height));
 
-    const CString windowClass = AfxRegisterWndClass(CS_HREDRAW | CS_VREDRAW, LoadCursorW(nullptr, IDC_ARROW));
+    const CString windowClass = AfxRegisterWndClass(CS_HREDRAW | CS_VREDRAW, AfxGetApp()->LoadStandardCursor(IDC_ARROW));
     if (!CreateEx(0, windowClass, Title(), kStyle, x, y, width, height, pOwner->m_hWnd))
         return FALSE;
     UpdateScrollBars();
@@ -101,17 +105,21 @@ void CScenePictureWnd::Highlight(const Res* pRes)
     if (!m_hWnd)
         return;
     if (m_nHighlight != SceneLayout::npos) {
-        // Into view, with a little room, where it lies outside.
+        // Into view, with a little room, where it reaches outside.
         const SceneRect& r = m_layout->Items()[m_nHighlight].rect;
         CRect client;
         GetClientRect(&client);
-        const auto inView = [](int64_t low, int64_t high, int64_t from, int length) {
-            return low >= from && high <= from + length;
+        // The least move that shows it, its top-left first where it is
+        // larger than the view.
+        const auto into = [](int64_t low, int64_t high, int from, int length) {
+            if (low < from)
+                return static_cast<int>(low) - 8;
+            if (high > from + length)
+                return static_cast<int>(std::min(low - 8, high + 8 - length));
+            return from;
         };
-        const int x = inView(r.left, r.right, m_ptScroll.x, client.Width()) ? m_ptScroll.x
-                                                                             : static_cast<int>(r.left) - 8;
-        const int y = inView(r.top, r.bottom, m_ptScroll.y, client.Height()) ? m_ptScroll.y
-                                                                              : static_cast<int>(r.top) - 8;
+        const int x = into(r.left, r.right, m_ptScroll.x, client.Width());
+        const int y = into(r.top, r.bottom, m_ptScroll.y, client.Height());
         ScrollTo(x, y);
     }
     Invalidate();
@@ -229,6 +237,7 @@ void CScenePictureWnd::OnPaint()
     view.originY = int64_t{m_ptScroll.y} + area.top;
     view.area = CRect(0, 0, area.Width(), area.Height());
     view.highlight = m_nHighlight;
+    view.font = m_hFont;
     PaintScene(memory, m_layout ? &*m_layout : nullptr, view);
     dc.BitBlt(area.left, area.top, area.Width(), area.Height(), &memory, 0, 0, SRCCOPY);
     memory.SelectObject(oldBitmap);

@@ -60,5 +60,6 @@ private:
     CString m_strSceneLabel;
     size_t m_nHighlight = SceneLayout::npos;
     CPoint m_ptScroll;  // the scene point at the client's top-left
+    HFONT m_hFont = nullptr;  // the owner's, for the labels
     PickHandler m_onPick;
 };

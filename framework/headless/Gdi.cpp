@@ -148,3 +148,12 @@ BOOL Rectangle(HDC hdc, int left, int top, int right, int bottom)
         {headless::Drawn::Frame, {left, top, right, bottom}, hdc->pen->color, hdc->pen->style, hdc->pen->width, {}, {}});
     return TRUE;
 }
+
+// The stock font's cells: 6 pixels wide, 13 high.
+BOOL GetTextExtentPoint32W(HDC hdc, LPCWSTR, int c, SIZE* psizl)
+{
+    if (!hdc || !psizl || c < 0)
+        return FALSE;
+    *psizl = {6 * c, 13};
+    return TRUE;
+}

@@ -60,6 +60,7 @@ typedef INT_PTR(CALLBACK* DLGPROC)(HWND, UINT, WPARAM, LPARAM);
 #define MAKELONG(a, b) ((LONG)(((WORD)(((DWORD_PTR)(a)) & 0xffff)) | ((DWORD)((WORD)(((DWORD_PTR)(b)) & 0xffff))) << 16))
 #define MAKEWPARAM(l, h) ((WPARAM)(DWORD)MAKELONG(l, h))
 #define MAKEINTRESOURCEW(i) ((LPWSTR)((uintptr_t)((WORD)(i))))
+#define MAKEINTRESOURCEA(i) ((LPSTR)((uintptr_t)((WORD)(i))))
 #define RGB(r, g, b) ((COLORREF)(((BYTE)(r) | ((WORD)((BYTE)(g)) << 8)) | (((DWORD)(BYTE)(b)) << 16)))
 #define GetRValue(rgb) ((BYTE)(rgb))
 #define GetGValue(rgb) ((BYTE)(((WORD)(rgb)) >> 8))
@@ -72,6 +73,9 @@ struct RECT {
 };
 struct POINT {
     LONG x, y;
+};
+struct SIZE {
+    LONG cx, cy;
 };
 struct PAINTSTRUCT {
     HDC hdc;
@@ -143,6 +147,7 @@ struct WNDCLASSEXW {
 #define WM_PAINT 0x000F
 #define WM_CLOSE 0x0010
 #define WM_ICONERASEBKGND 0x0027
+#define WM_GETFONT 0x0031
 #define WM_QUERYDRAGICON 0x0037
 #define WM_NOTIFY 0x004E
 #define WM_NOTIFYFORMAT 0x0055
@@ -163,7 +168,8 @@ struct WNDCLASSEXW {
 #define WS_VSCROLL 0x00200000L
 #define CS_VREDRAW 0x0001
 #define CS_HREDRAW 0x0002
-#define IDC_ARROW MAKEINTRESOURCEW(32512)
+// The 8-bit form, as the framework names resources.
+#define IDC_ARROW MAKEINTRESOURCEA(32512)
 #define SW_SHOWNOACTIVATE 4
 #define SW_SHOW 5
 
@@ -300,6 +306,7 @@ int SetBkMode(HDC hdc, int mode);
 BOOL ExtTextOutW(HDC hdc, int x, int y, UINT options, const RECT* lprect, LPCWSTR lpString, UINT c,
                  const int* lpDx);
 BOOL Rectangle(HDC hdc, int left, int top, int right, int bottom);
+BOOL GetTextExtentPoint32W(HDC hdc, LPCWSTR lpString, int c, SIZE* psizl);
 
 // The program's module and its resources
 HMODULE GetModuleHandleW(LPCWSTR lpModuleName);

@@ -79,6 +79,14 @@ BOOL CDC::ExtTextOut(int x, int y, UINT nOptions, const RECT* lpRect, const CStr
     return ExtTextOutW(m_hDC, x, y, nOptions, lpRect, text.c_str(), static_cast<UINT>(text.size()), nullptr);
 }
 
+SIZE CDC::GetTextExtent(const CString& str) const
+{
+    const AfxWideString text = AfxUtf8ToWide(str.GetString());
+    SIZE size{0, 0};
+    GetTextExtentPoint32W(m_hDC, text.c_str(), static_cast<int>(text.size()), &size);
+    return size;
+}
+
 BOOL CDC::BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, DWORD dwRop)
 {
     return ::BitBlt(m_hDC, x, y, nWidth, nHeight, pSrcDC->GetSafeHdc(), xSrc, ySrc, dwRop);

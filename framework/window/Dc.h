@@ -58,6 +58,8 @@ public:
     int SetBkMode(int nBkMode);
     // Text at x, y; with ETO_CLIPPED, cut to rect.
     BOOL ExtTextOut(int x, int y, UINT nOptions, const RECT* lpRect, const CString& str);
+    // The size str takes in the selected font.
+    SIZE GetTextExtent(const CString& str) const;
     BOOL BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, DWORD dwRop);
 
     HDC m_hDC = nullptr;

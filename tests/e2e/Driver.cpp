@@ -4,8 +4,9 @@
 // file dialogs: cancels each, opens examples/demo.sty and reads the whole
 // tree and every node's rows, chooses examples/demo.h and a header in a
 // folder whose name is Chinese, types a header path and presses "Update",
-// opens a copy of tests/fixtures/edges.sty in that folder with its header
-// typed in, opens a broken file. A screenshot follows each step.
+// opens the scene picture and clicks in it, opens a copy of
+// tests/fixtures/edges.sty in that folder with its header typed in, opens
+// a broken file, closes the picture. A screenshot follows each step.
 //   lorvex_e2e_driver LORVEX.EXE EXAMPLES_DIR FIXTURES_DIR DATA_DIR SHOT_DIR
 // Test files are made in DATA_DIR, which must exist and be empty. Exits 0
 // when every check held; prints each check, with what it saw on failure.
@@ -33,6 +34,10 @@ constexpr int kTree = 1000, kStyPath = 1001, kHeaderPath = 1002, kBrowseSty = 10
 // ComboBoxEx holding a ComboBox holding the Edit, all with this id), the
 // file type list and the folder list.
 constexpr int kFileName = 0x47c, kFileTypes = 0x470, kFolders = 0x471;
+// The main dialog's command that opens the scene picture.
+constexpr WPARAM kScenePicture = 0x8101;
+// The colour the scene picture frames its highlighted resource in.
+constexpr COLORREF kHighlight = RGB(0xff, 0x00, 0xc8);
 
 const wchar_t kStyDialogTitle[] = L"请选择sty文件路径";
 const wchar_t kHeaderDialogTitle[] = L"请选择头文件文件路径";
@@ -393,6 +398,116 @@ void ClickAndCheck(const Lorvex& app, const std::vector<TreeNode>& tree, const s
     Check(WaitFor([&] { return DarkPixels(app.Item(kList), firstRow) > 0; }, 3000), "and draws them");
 }
 
+// --- the scene picture -------------------------------------------------------
+
+// The program's visible top-level window of the framework's own classes.
+HWND FindPicture(DWORD pid)
+{
+    struct Search {
+        DWORD pid;
+        HWND found;
+    } search{pid, nullptr};
+    EnumWindows(
+        [](HWND window, LPARAM param) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(param);
+            wchar_t cls[64] = {};
+            GetClassNameW(window, cls, 64);
+            if (ProcessOf(window) == s->pid && IsWindowVisible(window) && wcsncmp(cls, L"AfxWnd:", 7) == 0) {
+                s->found = window;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+std::wstring SelectedLabel(const Lorvex& app)
+{
+    const std::vector<TreeNode> tree = ReadTree(app.Handle(), app.Item(kTree));
+    const auto selected = reinterpret_cast<HTREEITEM>(SendMessageW(app.Item(kTree), TVM_GETNEXTITEM, TVGN_CARET, 0));
+    for (const TreeNode& node : tree)
+        if (node.item == selected)
+            return node.text;
+    return L"";
+}
+
+// Clicks the picture at a scene point (the picture shows the scene from its
+// top-left) and checks that the tree selects label and shows its rows.
+void ClickPicture(const Lorvex& app, HWND picture, POINT at, const wchar_t* label)
+{
+    const LPARAM where = MAKELPARAM(at.x, at.y);
+    PostMessageW(picture, WM_LBUTTONDOWN, MK_LBUTTON, where);
+    PostMessageW(picture, WM_LBUTTONUP, 0, where);
+    size_t i = 0;
+    while (i < kDemoTree.size() && !(kDemoTree[i].ownNames && kDemoTree[i].ownNames == std::wstring(label)))
+        ++i;
+    const bool selected = WaitFor([&] { return SelectedLabel(app) == label; }, 5000);
+    Check(selected && i < kDemoTree.size() &&
+              ReadRows(app.Handle(), app.Item(kList)) == ExpectedRows(kDemoTree[i]),
+          "a click at " + std::to_string(at.x) + ", " + std::to_string(at.y) + " of the picture selects " +
+              Utf8(label) + " and shows its rows");
+    if (!selected)
+        Note("the tree selects " + Utf8(SelectedLabel(app)));
+}
+
+// The frame around a resource's rectangle, at most a few pixels out.
+RECT Around(RECT rect)
+{
+    return {rect.left - 6, rect.top - 6, rect.right + 6, rect.bottom + 6};
+}
+
+// With demo.sty and demo.h: the picture opens on the home screen, follows
+// the tree and leads it. It stays open for the flows after.
+HWND CheckScenePicture(const Lorvex& app)
+{
+    PostMessageW(app.main, WM_COMMAND, kScenePicture, 0);
+    HWND picture = nullptr;
+    if (!Check(WaitFor([&] { return (picture = FindPicture(app.Pid())) != nullptr; }, 5000),
+               "the scene picture opens"))
+        return nullptr;
+    Sync(picture);
+    Check(WindowText(picture) == L"SCENE_MAIN \u2014 800 \u00d7 480", "titled SCENE_MAIN \u2014 800 \u00d7 480");
+    RECT client;
+    GetClientRect(picture, &client);
+    if (!Check(client.right == 800 && client.bottom == 480, "its client area is the scene's size"))
+        Note("it is " + std::to_string(client.right) + " x " + std::to_string(client.bottom));
+    Check(GetWindow(picture, GW_OWNER) == app.main, "the main dialog owns it");
+
+    // The centre of PIC_ICON_SETTINGS: the toolbar at (0, 400), the icon at
+    // (468, 8) in it, 64 x 64.
+    ClickPicture(app, picture, {500, 440}, L"PIC_ICON_SETTINGS");
+    // The clock: the status bar at (0, 0), the clock at (16, 4), 96 x 24.
+    ClickPicture(app, picture, {64, 16}, L"STR_CLOCK");
+    ClickPicture(app, picture, {100, 100}, L"SCENE_MAIN");
+    Shot(app.main, L"scene-picture");
+
+    // A frame: its region, at (368, 144), 64 x 64, is highlighted.
+    const RECT spinner{368, 144, 432, 208};
+    Check(PixelsOf(picture, Around(spinner), kHighlight) == 0, "no highlight around the spinner before");
+    const std::vector<TreeNode> tree = ReadTree(app.Handle(), app.Item(kTree));
+    for (const TreeNode& node : tree)
+        if (node.text == L"Frame03")
+            SendMessageW(app.Item(kTree), TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(node.item));
+    Sync(picture);
+    Shot(app.main, L"scene-picture-frame");
+    SaveWindow(picture, g_shots, L"window-scene-picture-frame");
+    const int framed = PixelsOf(picture, Around(spinner), kHighlight);
+    if (!Check(framed > 4 * 64, "selecting Frame03 highlights its region, the spinner"))
+        Note(std::to_string(framed) + " highlighted pixels around it");
+    Check(PixelsOf(picture, {372, 148, 428, 204}, kHighlight) == 0, "and leaves its inside as drawn");
+
+    // A node of the settings screen draws that screen.
+    for (const TreeNode& node : tree)
+        if (node.text == L"GRP_OPTIONS")
+            SendMessageW(app.Item(kTree), TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(node.item));
+    Sync(picture);
+    Check(WindowText(picture) == L"SCENE_SETTINGS \u2014 800 \u00d7 480",
+          "a node of SCENE_SETTINGS draws that scene");
+    Shot(app.main, L"scene-picture-settings");
+    return picture;
+}
+
 // --- the flows ---------------------------------------------------------------
 
 void CheckFreshWindow(const Lorvex& app)
@@ -648,8 +763,20 @@ int wmain(int argc, wchar_t** argv)
     CheckFileDialogsAndCancel(app);
     CheckOpenDemo(app, files);
     CheckHeaders(app, files);
+    const HWND picture = CheckScenePicture(app);
     CheckChineseSty(app, files);
+    if (picture)
+        Check(WindowText(picture) == L"SCENE_MAIN \u2014 800 \u00d7 480",
+              "the picture shows the new document's first scene");
     CheckBrokenFile(app, files);
+    if (picture) {
+        Check(WindowText(picture) == L"Scene picture", "after a failed open the picture shows nothing");
+        const View before = Look(app);
+        PostMessageW(picture, WM_CLOSE, 0, 0);
+        Check(WaitFor([&] { return !IsWindow(picture); }, 5000), "the picture closes");
+        Sync(app.main);
+        Check(Look(app) == before && IsWindow(app.main), "and nothing else changes");
+    }
 
     PostMessageW(app.main, WM_SYSCOMMAND, SC_CLOSE, 0);
     Check(WaitForSingleObject(app.Handle(), 10000) == WAIT_OBJECT_0, "the close command ends the program");
