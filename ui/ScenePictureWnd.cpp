@@ -170,14 +170,18 @@ void CScenePictureWnd::ScrollTo(int x, int y)
     y = keep(y, area.Height(), client.Height());
     if (x == m_ptScroll.x && y == m_ptScroll.y)
         return;
-    ScrollWindow(m_ptScroll.x - x, m_ptScroll.y - y);
-    m_ptScroll = CPoint(x, y);
     SCROLLINFO info{};
     info.fMask = SIF_POS;
-    info.nPos = x;
-    SetScrollInfo(SB_HORZ, &info);
-    info.nPos = y;
-    SetScrollInfo(SB_VERT, &info);
+    if (x != m_ptScroll.x) {
+        info.nPos = x;
+        SetScrollInfo(SB_HORZ, &info);
+    }
+    if (y != m_ptScroll.y) {
+        info.nPos = y;
+        SetScrollInfo(SB_VERT, &info);
+    }
+    m_ptScroll = CPoint(x, y);
+    Invalidate();
     UpdateWindow();
 }
 

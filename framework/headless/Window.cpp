@@ -428,14 +428,3 @@ BOOL GetScrollInfo(HWND hwnd, int nBar, SCROLLINFO* lpsi)
         lpsi->nTrackPos = bar.nTrackPos;
     return TRUE;
 }
-
-// Nothing is kept of the pixels here: what the window shows is what its
-// next paint draws.
-int ScrollWindowEx(HWND hWnd, int, int, const RECT*, const RECT*, void*, RECT*, UINT flags)
-{
-    if (!hWnd)
-        return 0;
-    if (flags & SW_INVALIDATE)
-        hWnd->invalid = true;
-    return 1;
-}

@@ -194,7 +194,6 @@ struct WNDCLASSEXW {
 #define SIF_POS 0x0004
 #define SIF_TRACKPOS 0x0010
 #define SIF_ALL (SIF_RANGE | SIF_PAGE | SIF_POS | SIF_TRACKPOS)
-#define SW_INVALIDATE 0x0002
 #define MK_SHIFT 0x0004
 #define WHEEL_DELTA 120
 
@@ -274,8 +273,6 @@ BOOL AdjustWindowRectEx(RECT* lpRect, DWORD dwStyle, BOOL bMenu, DWORD dwExStyle
 HCURSOR LoadCursorW(HINSTANCE hInstance, LPCWSTR lpCursorName);
 int SetScrollInfo(HWND hwnd, int nBar, const SCROLLINFO* lpsi, BOOL redraw);
 BOOL GetScrollInfo(HWND hwnd, int nBar, SCROLLINFO* lpsi);
-int ScrollWindowEx(HWND hWnd, int dx, int dy, const RECT* prcScroll, const RECT* prcClip, void* hrgnUpdate,
-                   RECT* prcUpdate, UINT flags);
 
 HDC BeginPaint(HWND hWnd, PAINTSTRUCT* lpPaint);
 BOOL EndPaint(HWND hWnd, const PAINTSTRUCT* lpPaint);

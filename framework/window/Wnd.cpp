@@ -240,11 +240,6 @@ BOOL CWnd::GetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, UINT nMask)
     return ::GetScrollInfo(m_hWnd, nBar, lpScrollInfo);
 }
 
-void CWnd::ScrollWindow(int xAmount, int yAmount)
-{
-    ::ScrollWindowEx(m_hWnd, xAmount, yAmount, nullptr, nullptr, nullptr, nullptr, SW_INVALIDATE);
-}
-
 LRESULT CWnd::Default()
 {
     return DefWindowProc(m_current.message, m_current.wParam, m_current.lParam);

@@ -59,9 +59,6 @@ public:
     void Invalidate();
     BOOL SetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, BOOL bRedraw = TRUE);
     BOOL GetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, UINT nMask = SIF_ALL);
-    // Moves the client area's pixels by dx, dy and marks what it uncovers
-    // for painting.
-    void ScrollWindow(int xAmount, int yAmount);
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
     // FALSE stops the window repainting after each change; TRUE lets it
     // repaint again, and it redraws itself as it now stands.
