@@ -23,6 +23,9 @@ TEST(NodeLabels, GeneratedFromTheIdInLowerCaseHex)
     EXPECT_EQ(Label(NodeKind::PicRegion, 0xABC), "PicRigion_abc");
     EXPECT_EQ(FrameLabel(0).GetString(), "Frame00");
     EXPECT_EQ(FrameLabel(7).GetString(), "Frame07");
+    EXPECT_EQ(FrameLabel(9).GetString(), "Frame09");  // where the digit count changes
+    EXPECT_EQ(FrameLabel(10).GetString(), "Frame10");
+    EXPECT_EQ(FrameLabel(99).GetString(), "Frame99");
     EXPECT_EQ(FrameLabel(100).GetString(), "Frame100");
 }
 

@@ -416,7 +416,7 @@ TEST_F(ViewerBrowseTest, ANewChoiceReplacesTheDocumentAndTheSameFileIsReadAgain)
     });
 }
 
-TEST_F(ViewerBrowseTest, UpdateRebuildsFromTheDocumentHeldAndNeverOpensAFile)
+TEST_F(ViewerBrowseTest, UpdateAndAHeaderRebuildFromTheDocumentHeldOnlyWithAStyPath)
 {
     StyWriter other;
     other.Scene(0x99);
@@ -451,6 +451,13 @@ TEST_F(ViewerBrowseTest, UpdateRebuildsFromTheDocumentHeldAndNeverOpensAFile)
         headless::Click(m_dlg, IDC_UPDATE);
         EXPECT_EQ(m_dlg.m_tree.GetSelectedItem(), selected);
         EXPECT_EQ(m_dlg.m_tree.GetCount(), 12u);
+
+        // So does a header chosen now, though its names are loaded.
+        OpenHeader(WriteText("renamed.h", "#define RENAMED 2\n"));
+        ASSERT_NE(m_dlg.m_pMacroList, nullptr);
+        EXPECT_EQ(m_dlg.m_pMacroList->name, "RENAMED");
+        EXPECT_EQ(m_dlg.m_tree.GetSelectedItem(), selected);
+        EXPECT_EQ(Find({"main", "SECOND_SCENE"}), selected);
     });
 }
 
