@@ -115,6 +115,9 @@ TEST(DumpExit, UsageErrorsExitTwoWithAMessageAndNoData)
         {"--svg", "-1", kDemo},
         {"--svg", "one", kDemo},
         {"--svg", "3", kDemo},  // the demo has scenes 0 to 2
+        {"--diff", kDemo},      // and no newer file
+        {"--diff", kDemo, "--rows", kDemo},
+        {"--all-rows", kDemo},
     };
     for (const auto& args : cases) {
         const DumpRun run = RunDumpWith(args);
