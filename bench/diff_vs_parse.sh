@@ -13,16 +13,7 @@
 #              cmake --preset bench && cmake --build --preset bench)
 #   RUNS       runs of each command (default 3)
 set -eu
-build=${1:-build/bench}
-runs=${2:-3}
-dump=$build/tools/lorvex-dump
-make=$build/bench/make_large_sty
-for bin in "$dump" "$make"; do
-    [ -x "$bin" ] || { echo "no $bin: cmake --preset bench && cmake --build --preset bench" >&2; exit 2; }
-done
-[ -x /usr/bin/time ] || { echo "needs /usr/bin/time (Debian package time)" >&2; exit 2; }
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+. "$(dirname "$0")/measure.sh"
 
 old=$work/old.sty new=$work/new.sty
 "$make" "$old"
@@ -31,29 +22,11 @@ size=$(($(wc -c <"$old") + $(wc -c <"$new")))
 echo "files: $size bytes together ($(awk -v b="$size" 'BEGIN { printf "%.1f", b / 1048576 }') MiB)," \
     "load average $(cut -d' ' -f1-3 /proc/loadavg)"
 
-# measure NAME EXIT ARGS...: $runs runs, each to exit with EXIT, as
-# "best_s median_s best_cpu_s peak_KiB".
-measure() {
-    name=$1 want=$2
-    shift 2
-    : >"$work/$name"
-    i=0
-    while [ "$i" -lt "$runs" ]; do
-        code=0
-        /usr/bin/time -f '%e %U %S %M' -o "$work/one" "$dump" "$@" >/dev/null || code=$?
-        [ "$code" -eq "$want" ] || { echo "lorvex-dump $*: exit $code, not $want" >&2; exit 1; }
-        # (time puts "Command exited with non-zero status" first)
-        tail -n 1 "$work/one" >>"$work/$name"
-        i=$((i + 1))
-    done
-    sort -n "$work/$name" | awk '
-        { e[NR] = $1; cpu = $2 + $3; if (NR == 1 || cpu < best_cpu) best_cpu = cpu; if ($4 > peak) peak = $4 }
-        END { printf "%s %s %.2f %d\n", e[1], e[int((NR + 1) / 2)], best_cpu, peak }'
-}
-
-set -- $(measure check-old 0 --check "$old")
+r=$(measure check-old 0 --check "$old")
+set -- $r
 parse_s=$1 parse_cpu=$3 parse_kib=$4
-set -- $(measure check-new 0 --check "$new")
+r=$(measure check-new 0 --check "$new")
+set -- $r
 parse_s=$(awk -v a="$parse_s" -v b="$1" 'BEGIN { print a + b }')
 parse_cpu=$(awk -v a="$parse_cpu" -v b="$3" 'BEGIN { print a + b }')
 parse_kib=$((parse_kib + $4))
@@ -66,6 +39,8 @@ report() {
 }
 # (its peak: the two processes' peaks added)
 report "two --check (parse both)" "$parse_s" "$parse_s" "$parse_cpu" "$parse_kib"
-report "--diff" $(measure diff 5 --diff "$old" "$new")
-report "--diff --format json" $(measure diff-json 5 --diff "$old" "$new" --format json)
+r=$(measure diff 5 --diff "$old" "$new")
+report "--diff" $r
+r=$(measure diff-json 5 --diff "$old" "$new" --format json)
+report "--diff --format json" $r
 echo "--diff output: $("$dump" --diff "$old" "$new" | wc -l) lines"
