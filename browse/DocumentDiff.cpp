@@ -29,8 +29,8 @@ bool IsLayoutRow(const char* name)
 // The nodes of the file and its scenes, or of one scene and everything in
 // it, in the walk's order, each with the end of its subtree: the children
 // of node i are i + 1, then each next one where the one before it ends, up
-// to the end of i. A region's frames are counted on it rather than kept, as
-// a large document has fifteen of them per resource. Node and subtree
+// to the end of i. A region's frames are counted on it rather than kept: a
+// document may hold many more frames than resources. Node and subtree
 // counts fit 32 bits: a file is at most 4 GiB and no two blocks overlap.
 class FlatTree : private BrowseVisitor {
 public:
