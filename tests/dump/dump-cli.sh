@@ -1,6 +1,6 @@
 #!/bin/sh
 # lorvex-dump as a program: the same bytes as the reviewed files, a path with
-# Chinese characters and spaces, each exit code, and no file written.
+# Chinese characters and spaces, each exit code, --diff, and no file written.
 #   dump-cli.sh SOURCE_DIR WORK_DIR PROGRAM [RUNNER]
 # With a RUNNER (cmake/wine-run.sh) PROGRAM is the Windows build, given its
 # paths as Windows paths on drive Z:. Plain sh: bash warns under a locale
@@ -82,6 +82,23 @@ dump 2 "$work/out" "$work/err" --svg 9 "$sty"
 dump 3 "$work/out" "$work/err" "$(arg "$folder/没有 none.sty")"
 grep -q '没有 none.sty: cannot open' "$work/err" || fail "missing file: $(cat "$work/err")"
 dump 3 "$work/out" "$work/err" --header "$(arg "$folder/没有 none.h")" "$sty"
+
+# --diff: a file with itself, with a copy whose first scene is one wider or
+# narrower (the low byte of its width, at 28: the scene table's first entry
+# at 12, the width at 16 in it), and with a refused file.
+changed="$work/改 changed.sty"
+cp "$folder/演示 edges.sty" "$changed"
+low=$(od -An -tu1 -j28 -N1 "$changed" | tr -d ' ')
+printf "\\$(printf '%03o' $((low ^ 1)))" | dd of="$changed" bs=1 seek=28 conv=notrunc 2>/dev/null
+dump 0 "$work/out" "$work/err" --diff "$sty" "$sty"
+[ -s "$work/out" ] && fail "--diff of a file with itself: $(cat "$work/out")"
+dump 5 "$work/out" "$work/err" --diff "$sty" "$(arg "$changed")"
+grep -qx '~ [^/:]*: width [0-9]* -> [0-9]*' "$work/out" || fail "--diff: $(cat "$work/out")"
+dump 5 "$work/out" "$work/err" --diff "$sty" --format json "$(arg "$changed")"
+grep -q '^{"change":"changed","path":\["[^"]*"\],"kind":"scene","rows":\[{"name":"width",' "$work/out" ||
+    fail "--diff --format json: $(cat "$work/out")"
+dump 1 "$work/out" "$work/err" --diff "$sty" "$(arg "$work/截断 cut.sty")"
+grep -q '^new file .*截断 cut.sty: offset 0x[0-9a-f]*: ' "$work/err" || fail "--diff, a refused file: $(cat "$work/err")"
 
 after=$(ls -A "$folder"; cksum "$folder"/*)
 [ "$before" = "$after" ] || fail "the input folder changed"

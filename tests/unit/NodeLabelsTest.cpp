@@ -23,9 +23,15 @@ TEST(NodeLabels, GeneratedFromTheIdInLowerCaseHex)
     EXPECT_EQ(Label(NodeKind::PicRegion, 0xABC), "PicRigion_abc");
     EXPECT_EQ(FrameLabel(0).GetString(), "Frame00");
     EXPECT_EQ(FrameLabel(7).GetString(), "Frame07");
+    EXPECT_EQ(FrameLabel(9).GetString(), "Frame09");  // where the digit count changes
+    EXPECT_EQ(FrameLabel(10).GetString(), "Frame10");
+    EXPECT_EQ(FrameLabel(99).GetString(), "Frame99");
     EXPECT_EQ(FrameLabel(100).GetString(), "Frame100");
 }
 
+// The first node with the id wins, in the list walk and in every kind's
+// label; a name is used even when empty. A miss leaves the walk's output as
+// it was and the label generated.
 TEST(NodeLabels, MacroNamesWinAsTheListWalkFindsThem)
 {
     NameIdNode empty{nullptr, "", 7};
@@ -34,25 +40,29 @@ TEST(NodeLabels, MacroNamesWinAsTheListWalkFindsThem)
     NameIdNode later{&zero, "SECOND", 0x1A};
     NameIdNode first{&later, "FIRST", 0x1A};
 
-    // One table serves scenes and resources alike.
-    EXPECT_EQ(Label(NodeKind::Scene, 0x1A, &first), "FIRST");
-    EXPECT_EQ(Label(NodeKind::Pic, 0x1A, &first), "FIRST");
-    EXPECT_EQ(Label(NodeKind::ResGroup, 0, &first), "ZERO");
-    EXPECT_EQ(Label(NodeKind::String, 0x80000000u, &first), "TOP");
-    EXPECT_EQ(Label(NodeKind::PicRegion, 7, &first), "");
-    EXPECT_EQ(Label(NodeKind::Pic, 0x1B, &first), "Pic_1b");
-
-    // The index answers as the list walk does, for every id in the list
-    // and for ones it lacks.
-    const MacroNameIndex index(&first);
-    for (uint32_t id : {0x1Au, 0u, 0x80000000u, 7u, 0x1Bu, 0xFFFFFFFFu}) {
-        CString walked = "none";
-        const bool found = LookupMacroName(&first, id, walked);
-        const CString* indexed = index.Find(id);
-        ASSERT_EQ(indexed != nullptr, found) << id;
-        if (found) {
-            EXPECT_EQ(*indexed, walked) << id;
-        }
+    const struct {
+        const NameIdNode* head;
+        NodeKind kind;
+        uint32_t id;
+        const char* name;  // null: none
+        const char* label;
+    } cases[] = {
+        {nullptr, NodeKind::Scene, 0x1A, nullptr, "Scene_1a"},
+        {&first, NodeKind::Scene, 0x1A, "FIRST", "FIRST"},  // one table for scenes and resources
+        {&first, NodeKind::Pic, 0x1A, "FIRST", "FIRST"},
+        {&later, NodeKind::String, 0x1A, "SECOND", "SECOND"},
+        {&first, NodeKind::ResGroup, 0, "ZERO", "ZERO"},
+        {&first, NodeKind::String, 0x80000000u, "TOP", "TOP"},
+        {&first, NodeKind::PicRegion, 7, "", ""},
+        {&first, NodeKind::Pic, 0x1B, nullptr, "Pic_1b"},
+        {&first, NodeKind::ResGroup, 0xFFFFFFFFu, nullptr, "ResGroup_ffffffff"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        CString walked = "unchanged";
+        EXPECT_EQ(LookupMacroName(c.head, c.id, walked), c.name != nullptr);
+        EXPECT_EQ(walked, c.name ? c.name : "unchanged");
+        EXPECT_EQ(Label(c.kind, c.id, c.head), c.label);
     }
 }
 

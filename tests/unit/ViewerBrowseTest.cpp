@@ -381,10 +381,13 @@ TEST_F(ViewerBrowseTest, AFailedOpenShowsTheMessageAndLeavesNothingStale)
         EXPECT_EQ(EditText(IDC_STY_PATH), broken);
         EXPECT_EQ(m_dlg.m_strFileTitle, "broken");
 
+        // With no document, neither "Update" nor a header fills the tree.
         m_dlg.m_tree.SelectItem(m_dlg.m_tree.GetRootItem());
         headless::Click(m_dlg, IDC_UPDATE);
         headless::Type(m_dlg, IDC_STY_PATH, sty);
         headless::Click(m_dlg, IDC_UPDATE);
+        OpenHeader(WriteText("ids.h", "#define UNUSED_NAME 0x77\n"));
+        EXPECT_NE(m_dlg.m_pMacroList, nullptr);
         EXPECT_EQ(m_dlg.m_tree.GetCount(), 0u);
         EXPECT_EQ(ListRows(), rows);
 
@@ -416,7 +419,7 @@ TEST_F(ViewerBrowseTest, ANewChoiceReplacesTheDocumentAndTheSameFileIsReadAgain)
     });
 }
 
-TEST_F(ViewerBrowseTest, UpdateRebuildsFromTheDocumentHeldAndNeverOpensAFile)
+TEST_F(ViewerBrowseTest, UpdateAndAHeaderRebuildFromTheDocumentHeldOnlyWithAStyPath)
 {
     StyWriter other;
     other.Scene(0x99);
@@ -451,21 +454,13 @@ TEST_F(ViewerBrowseTest, UpdateRebuildsFromTheDocumentHeldAndNeverOpensAFile)
         headless::Click(m_dlg, IDC_UPDATE);
         EXPECT_EQ(m_dlg.m_tree.GetSelectedItem(), selected);
         EXPECT_EQ(m_dlg.m_tree.GetCount(), 12u);
-    });
-}
 
-TEST_F(ViewerBrowseTest, WithoutADocumentHeadersAndUpdateLeaveTheTreeEmpty)
-{
-    const std::string header = WriteText("ids.h", "#define MAIN_SCENE 0x1a\n");
-    Run([&] {
-        OpenHeader(header);
+        // So does a header chosen now, though its names are loaded.
+        OpenHeader(WriteText("renamed.h", "#define RENAMED 2\n"));
         ASSERT_NE(m_dlg.m_pMacroList, nullptr);
-        EXPECT_EQ(m_dlg.m_tree.GetCount(), 0u);
-        headless::Type(m_dlg, IDC_STY_PATH, "somewhere.sty");
-        headless::Click(m_dlg, IDC_UPDATE);
-        OpenHeader(header);
-        EXPECT_EQ(m_dlg.m_tree.GetCount(), 0u);
-        EXPECT_EQ(m_dlg.m_pStyleFile, nullptr);
+        EXPECT_EQ(m_dlg.m_pMacroList->name, "RENAMED");
+        EXPECT_EQ(m_dlg.m_tree.GetSelectedItem(), selected);
+        EXPECT_EQ(Find({"main", "SECOND_SCENE"}), selected);
     });
 }
 
