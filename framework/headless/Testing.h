@@ -63,7 +63,7 @@ struct Drawn {
     enum Kind { Fill, Frame, Text } kind;
     RECT rect;       // filled; framed; a text's clipping rectangle, if any
     COLORREF color;  // of the fill, the pen or the text
-    int penStyle;    // frames: PS_SOLID, PS_DASH, PS_DOT
+    int penStyle;    // frames: PS_SOLID, PS_DASH
     int penWidth;
     POINT at;          // texts: where they start
     std::string text;  // texts

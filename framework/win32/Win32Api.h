@@ -170,25 +170,18 @@ struct WNDCLASSEXW {
 #define CS_HREDRAW 0x0002
 // The 8-bit form, as the framework names resources.
 #define IDC_ARROW MAKEINTRESOURCEA(32512)
-#define SW_SHOWNOACTIVATE 4
 #define SW_SHOW 5
 
 #define SB_HORZ 0
 #define SB_VERT 1
 #define SB_LINEUP 0
-#define SB_LINELEFT 0
 #define SB_LINEDOWN 1
-#define SB_LINERIGHT 1
 #define SB_PAGEUP 2
-#define SB_PAGELEFT 2
 #define SB_PAGEDOWN 3
-#define SB_PAGERIGHT 3
 #define SB_THUMBPOSITION 4
 #define SB_THUMBTRACK 5
 #define SB_TOP 6
-#define SB_LEFT 6
 #define SB_BOTTOM 7
-#define SB_RIGHT 7
 #define SIF_RANGE 0x0001
 #define SIF_PAGE 0x0002
 #define SIF_POS 0x0004
@@ -285,7 +278,6 @@ BOOL DrawIcon(HDC hDC, int X, int Y, HICON hIcon);
 #define ETO_CLIPPED 0x0004
 #define PS_SOLID 0
 #define PS_DASH 1
-#define PS_DOT 2
 #define NULL_BRUSH 5
 #define DEFAULT_GUI_FONT 17
 
