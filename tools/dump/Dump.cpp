@@ -68,6 +68,7 @@ int RunDump(int argc, const char* const* argv, std::FILE* out, std::FILE* err)
 
     OutputBuffer output(out);
     const MacroNameIndex names(macros.head);
+    size_t found = 0;
     if (options.check) {
         output.Write(options.styPath);
         output.Write(": valid\n");
@@ -82,6 +83,9 @@ int RunDump(int argc, const char* const* argv, std::FILE* out, std::FILE* err)
             return kExitUsage;
         }
         WriteSceneSvg(*file.scenes[*options.svgScene], names, options.visibleOnly, output);
+    } else if (options.findText) {
+        found = WriteFoundPaths(file, FileTitleOfPath(CString(options.styPath)), names,
+                                NodeMatcher(*options.findText, options.matchCase), output);
     } else {
         const CString title = FileTitleOfPath(CString(options.styPath));
         if (options.json)
@@ -93,5 +97,5 @@ int RunDump(int argc, const char* const* argv, std::FILE* out, std::FILE* err)
         std::fprintf(err, "lorvex-dump: the output could not be written whole\n");
         return kExitOutput;
     }
-    return kExitOk;
+    return options.findText && found == 0 ? kExitNoMatch : kExitOk;
 }

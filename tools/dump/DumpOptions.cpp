@@ -31,11 +31,19 @@ std::optional<int> ParseDumpOptions(int argc, const char* const* argv, std::FILE
             ->type_name("N")
             ->check(CLI::Range(uint32_t{0}, std::numeric_limits<uint32_t>::max()));
     app.add_flag("--visible-only", options.visibleOnly, "With --svg: leave hidden resources out")->needs(svgOption);
+    std::string findText;
+    CLI::Option* findOption =
+        app.add_option("--find", findText, "Print the label path of each node that matches TEXT, as the viewer's Find")
+            ->type_name("TEXT")
+            ->check([](const std::string& text) { return text.empty() ? "the text is empty" : ""; });
+    app.add_flag("--match-case", options.matchCase, "With --find: letters match only in the same case")
+        ->needs(findOption);
     app.get_formatter()->column_width(34);
     app.footer("Exit codes: 0 valid, 1 invalid file or header, 2 usage error, 3 a file that cannot be "
-               "opened or read, 4 output that cannot be written.");
+               "opened or read, 4 output that cannot be written, 5 no node matches --find.");
     checkOption->excludes(formatOption)->excludes(rowsOption)->excludes(svgOption);
     svgOption->excludes(formatOption)->excludes(rowsOption);
+    findOption->excludes(formatOption)->excludes(rowsOption)->excludes(checkOption)->excludes(svgOption);
 
     try {
         app.parse(argc, argv);
@@ -52,5 +60,7 @@ std::optional<int> ParseDumpOptions(int argc, const char* const* argv, std::FILE
     options.json = format == "json";
     if (!svgOption->empty())
         options.svgScene = scene;
+    if (!findOption->empty())
+        options.findText = findText;
     return std::nullopt;
 }

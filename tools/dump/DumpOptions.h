@@ -14,6 +14,8 @@ struct DumpOptions {
     bool check = false;
     std::optional<size_t> svgScene;
     bool visibleOnly = false;
+    std::optional<std::string> findText;
+    bool matchCase = false;
 };
 
 // Reads argv (UTF-8) into options. Returns an exit code when the program

@@ -7,4 +7,5 @@ enum DumpExitCode : int {
     kExitUsage = 2,       // bad command line, or a scene the file does not have
     kExitUnreadable = 3,  // the style file or header cannot be opened or read
     kExitOutput = 4,      // the output could not be written whole
+    kExitNoMatch = 5,     // --find: no node matches
 };

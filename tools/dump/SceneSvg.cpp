@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "browse/DocumentWalk.h"
+#include "browse/KindNames.h"
 #include "browse/NodeLabels.h"
-#include "tools/dump/KindNames.h"
 #include "tools/dump/ValidUtf8.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "browse/DocumentWalk.h"
-#include "tools/dump/KindNames.h"
+#include "browse/KindNames.h"
 #include "tools/dump/TreeWriters.h"
 #include "tools/dump/ValidUtf8.h"
 
