@@ -1,5 +1,6 @@
 // Windows: their procedures, user data, text, places and system menus.
 #include <algorithm>
+#include <functional>
 
 #include "framework/headless/Objects.h"
 
@@ -37,6 +38,17 @@ void SendNcDestroy(HWND hWnd)
     SendMessageW(hWnd, WM_NCDESTROY, 0, 0);
 }
 
+// The window's origin on the screen.
+POINT Origin(HWND hWnd)
+{
+    POINT at{0, 0};
+    for (HWND w = hWnd; w; w = w->parent) {
+        at.x += w->rect.left;
+        at.y += w->rect.top;
+    }
+    return at;
+}
+
 }  // namespace
 
 namespace headless {
@@ -64,12 +76,42 @@ HWND MakeWindow(HWND parent, WNDPROC proc)
 
 void Destroy(HWND hWnd)
 {
+    State& state = GetState();
+    // The windows it owns go first.
+    for (size_t i = state.topLevel.size(); i-- > 0;)
+        if (i < state.topLevel.size() && state.topLevel[i]->owner == hWnd)
+            Destroy(state.topLevel[i].get());
     // As the platform does it: WM_DESTROY from the window down, WM_NCDESTROY
     // from the children up, so that a window is last to hear it is gone.
     SendDestroy(hWnd);
     SendNcDestroy(hWnd);
-    auto& windows = hWnd->parent ? hWnd->parent->children : GetState().topLevel;
+    if (IsInside(hWnd, state.focus))
+        state.focus = nullptr;
+    if (state.active == hWnd)
+        state.active = nullptr;
+    auto& windows = hWnd->parent ? hWnd->parent->children : state.topLevel;
     windows.erase(std::find_if(windows.begin(), windows.end(), [hWnd](const auto& w) { return w.get() == hWnd; }));
+}
+
+bool IsInside(HWND hAncestor, HWND hWnd)
+{
+    for (HWND w = hWnd; w; w = w->parent)
+        if (w == hAncestor)
+            return hAncestor != nullptr;
+    return false;
+}
+
+bool IsLive(HWND hWnd)
+{
+    if (!hWnd)
+        return false;
+    const std::function<bool(const std::vector<std::unique_ptr<HWND__>>&)> among = [&](const auto& windows) {
+        for (const auto& w : windows)
+            if (w.get() == hWnd || among(w->children))
+                return true;
+        return false;
+    };
+    return among(GetState().topLevel);
 }
 
 LRESULT CALLBACK ControlWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
@@ -149,6 +191,18 @@ LRESULT DefWindowProcW(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam)
     case WM_NOTIFYFORMAT:
         // Every window here is made with the wide functions.
         return NFR_UNICODE;
+    case WM_RBUTTONUP: {
+        POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+        ClientToScreen(hWnd, &at);
+        return SendMessageW(hWnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hWnd), MAKELONG(at.x, at.y));
+    }
+    case WM_SYSKEYDOWN:
+        if (wParam == VK_F10 && headless::IsKeyDown(VK_SHIFT))
+            SendMessageW(hWnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hWnd), -1);
+        return 0;
+    case WM_CONTEXTMENU:
+        // A control's menu is its dialog's to show.
+        return hWnd->parent ? SendMessageW(hWnd->parent, Msg, wParam, lParam) : 0;
     default:
         return 0;
     }
@@ -200,6 +254,65 @@ HWND GetDlgItem(HWND hDlg, int nIDDlgItem)
 HWND GetWindow(HWND hWnd, UINT uCmd)
 {
     return hWnd && uCmd == GW_OWNER ? hWnd->owner : nullptr;
+}
+
+HWND GetParent(HWND hWnd)
+{
+    // A top-level window's "parent" is its owner.
+    return hWnd ? (hWnd->parent ? hWnd->parent : hWnd->owner) : nullptr;
+}
+
+HWND GetAncestor(HWND hwnd, UINT gaFlags)
+{
+    if (!hwnd || gaFlags != GA_ROOT)
+        return nullptr;
+    while (hwnd->parent)
+        hwnd = hwnd->parent;
+    return hwnd;
+}
+
+BOOL IsWindow(HWND hWnd)
+{
+    return headless::IsLive(hWnd);
+}
+
+BOOL DestroyWindow(HWND hWnd)
+{
+    if (!headless::IsLive(hWnd))
+        return FALSE;
+    headless::Destroy(hWnd);
+    return TRUE;
+}
+
+BOOL ClientToScreen(HWND hWnd, POINT* lpPoint)
+{
+    if (!hWnd)
+        return FALSE;
+    const POINT origin = Origin(hWnd);
+    lpPoint->x += origin.x;
+    lpPoint->y += origin.y;
+    return TRUE;
+}
+
+BOOL ScreenToClient(HWND hWnd, POINT* lpPoint)
+{
+    if (!hWnd)
+        return FALSE;
+    const POINT origin = Origin(hWnd);
+    lpPoint->x -= origin.x;
+    lpPoint->y -= origin.y;
+    return TRUE;
+}
+
+UINT RegisterWindowMessageW(LPCWSTR lpString)
+{
+    if (!lpString)
+        return 0;
+    auto& registered = headless::GetState().registeredMessages;
+    const auto [entry, added] =
+        registered.try_emplace(std::u16string(reinterpret_cast<const char16_t*>(lpString)),
+                               static_cast<UINT>(0xC000 + registered.size()));
+    return entry->second;
 }
 
 int GetWindowTextW(HWND hWnd, LPWSTR lpString, int nMaxCount)

@@ -24,6 +24,12 @@ private:
     PAINTSTRUCT m_ps;
 };
 
+// A point, in whichever coordinates its source gives.
+struct CPoint : POINT {
+    CPoint() : POINT{0, 0} {}
+    CPoint(LONG x, LONG y) : POINT{x, y} {}
+};
+
 // A rectangle with its extents.
 struct CRect : RECT {
     CRect() : RECT{0, 0, 0, 0} {}

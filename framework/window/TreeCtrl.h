@@ -26,4 +26,15 @@ public:
     BOOL SelectItem(HTREEITEM hItem);
     CString GetItemText(HTREEITEM hItem) const;
     BOOL GetItemImage(HTREEITEM hItem, int& nImage, int& nSelectedImage) const;
+
+    // nCode: TVE_EXPAND or TVE_COLLAPSE.
+    BOOL Expand(HTREEITEM hItem, UINT nCode);
+    // Expands the item's parents and scrolls it into view.
+    BOOL EnsureVisible(HTREEITEM hItem);
+    // The item at point, in client coordinates; null if none. With
+    // pFlags, also where on the item (TVHT_...).
+    HTREEITEM HitTest(POINT point, UINT* pFlags = nullptr) const;
+    // The item's place in client coordinates, only its label's with
+    // bTextOnly; FALSE when it is out of view.
+    BOOL GetItemRect(HTREEITEM hItem, RECT* lpRect, BOOL bTextOnly) const;
 };

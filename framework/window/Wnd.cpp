@@ -152,6 +152,21 @@ void CWnd::GetClientRect(RECT* lpRect) const
     ::GetClientRect(m_hWnd, lpRect);
 }
 
+void CWnd::ClientToScreen(POINT* lpPoint) const
+{
+    ::ClientToScreen(m_hWnd, lpPoint);
+}
+
+void CWnd::ScreenToClient(POINT* lpPoint) const
+{
+    ::ScreenToClient(m_hWnd, lpPoint);
+}
+
+BOOL CWnd::PreTranslateMessage(MSG*)
+{
+    return FALSE;
+}
+
 LRESULT CWnd::Default()
 {
     return DefWindowProc(m_current.message, m_current.wParam, m_current.lParam);
