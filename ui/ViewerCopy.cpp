@@ -96,7 +96,6 @@ void CViewerDlg::ExpandSelectedSubtree(UINT nCode)
             m_tree.Expand(m_tree.GetTaggedItem(*parent), TVE_COLLAPSE);
     }
     m_tree.SetRedraw(TRUE);
-    m_tree.EnsureVisible(m_tree.GetSelectedItem());
 }
 
 void CViewerDlg::OnListCopyRow()

@@ -56,9 +56,8 @@ void CViewerDlg::FindAndSelect(FindDirection direction)
         AfxMessageBoxOver(hOwner, text.c_str(), MB_OK | MB_ICONINFORMATION);
         return;
     }
-    // The selection shows the rows, through the tree's notice as any
-    // selection does.
-    m_tree.EnsureVisible(hItem);
+    // Selecting it opens its parents and scrolls it into view, and the
+    // tree's notice shows its rows, as for any selection.
     m_tree.SelectItem(hItem);
 }
 

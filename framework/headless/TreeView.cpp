@@ -82,8 +82,6 @@ LRESULT TreeView::Handle(UINT message, WPARAM wParam, LPARAM lParam)
         return wParam == TVSIL_NORMAL ? reinterpret_cast<LRESULT>(m_imageList) : 0;
     case TVM_EXPAND:
         return Expand(static_cast<UINT>(wParam), reinterpret_cast<HTREEITEM>(lParam));
-    case TVM_ENSUREVISIBLE:
-        return EnsureVisible(reinterpret_cast<HTREEITEM>(lParam));
     case TVM_HITTEST:
         return reinterpret_cast<LRESULT>(HitTest(*reinterpret_cast<TVHITTESTINFO*>(lParam)));
     case TVM_GETITEMRECT:
@@ -209,7 +207,7 @@ BOOL TreeView::Select(HTREEITEM hItem)
         return FALSE;
     // The platform shows the item it selects.
     if (hItem)
-        EnsureVisible(hItem);
+        ExpandParents(hItem);
     if (hItem != m_selection)
         ChangeSelection(hItem);
     return TRUE;
@@ -228,13 +226,10 @@ BOOL TreeView::Expand(UINT code, HTREEITEM hItem)
     return TRUE;
 }
 
-BOOL TreeView::EnsureVisible(HTREEITEM hItem)
+void TreeView::ExpandParents(HTREEITEM hItem)
 {
-    if (!hItem || IsSpecial(hItem))
-        return FALSE;
     for (_TREEITEM* parent = hItem->parent; parent != &m_root; parent = parent->parent)
         parent->expanded = true;
-    return TRUE;
 }
 
 std::vector<HTREEITEM> TreeView::VisibleItems() const

@@ -44,8 +44,7 @@ private:
     BOOL GetItem(TVITEMW& item) const;
     BOOL SetItem(const TVITEMW& item);
     BOOL Expand(UINT code, HTREEITEM hItem);
-    // Expands the item's parents.
-    BOOL EnsureVisible(HTREEITEM hItem);
+    void ExpandParents(HTREEITEM hItem);
     // The items shown, top to bottom: the children of collapsed items are
     // not.
     std::vector<HTREEITEM> VisibleItems() const;

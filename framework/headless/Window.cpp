@@ -192,7 +192,7 @@ LRESULT DefWindowProcW(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam)
         // Every window here is made with the wide functions.
         return NFR_UNICODE;
     case WM_RBUTTONUP: {
-        POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+        POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
         ClientToScreen(hWnd, &at);
         return SendMessageW(hWnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hWnd), MAKELONG(at.x, at.y));
     }

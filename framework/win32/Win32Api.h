@@ -57,8 +57,6 @@ typedef LRESULT(CALLBACK* HOOKPROC)(int code, WPARAM wParam, LPARAM lParam);
 #define MAKEWPARAM(l, h) ((WPARAM)(DWORD)MAKELONG(l, h))
 #define MAKEINTRESOURCEW(i) ((LPWSTR)((uintptr_t)((WORD)(i))))
 #define IS_INTRESOURCE(r) ((((uintptr_t)(r)) >> 16) == 0)
-#define GET_X_LPARAM(lp) ((int)(short)LOWORD(lp))
-#define GET_Y_LPARAM(lp) ((int)(short)HIWORD(lp))
 
 struct RECT {
     LONG left, top, right, bottom;
@@ -280,7 +278,6 @@ BOOL InitCommonControlsEx(const INITCOMMONCONTROLSEX* picce);
 #define TVM_GETNEXTITEM (TV_FIRST + 10)
 #define TVM_SELECTITEM (TV_FIRST + 11)
 #define TVM_HITTEST (TV_FIRST + 17)
-#define TVM_ENSUREVISIBLE (TV_FIRST + 20)
 #define TVM_INSERTITEMW (TV_FIRST + 50)
 #define TVM_GETITEMW (TV_FIRST + 62)
 #define TVM_SETITEMW (TV_FIRST + 63)

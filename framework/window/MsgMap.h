@@ -71,7 +71,8 @@ protected:                                                  \
 #define ON_WM_CONTEXTMENU()                                                                            \
     {WM_CONTEXTMENU, 0, 0,                                                                             \
      AFX_MSG_THUNK(pThis->OnContextMenu(CWnd::FromHandlePermanent(reinterpret_cast<HWND>(wParam)),     \
-                                        CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam))))},
+                                        CPoint(static_cast<short>(LOWORD(lParam)),                   \
+                                               static_cast<short>(HIWORD(lParam)))))},
 // LRESULT OnMessage(WPARAM, LPARAM) for the message whose number the UINT
 // variable nMessageVariable holds (from RegisterWindowMessage).
 #define ON_REGISTERED_MESSAGE(nMessageVariable, memberFxn) \

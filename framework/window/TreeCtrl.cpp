@@ -142,11 +142,6 @@ BOOL CTreeCtrl::Expand(HTREEITEM hItem, UINT nCode)
     return static_cast<BOOL>(SendMessageW(m_hWnd, TVM_EXPAND, nCode, reinterpret_cast<LPARAM>(hItem)));
 }
 
-BOOL CTreeCtrl::EnsureVisible(HTREEITEM hItem)
-{
-    return static_cast<BOOL>(SendMessageW(m_hWnd, TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(hItem)));
-}
-
 HTREEITEM CTreeCtrl::HitTest(POINT point, UINT* pFlags) const
 {
     TVHITTESTINFO info{};

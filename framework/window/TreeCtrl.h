@@ -29,8 +29,6 @@ public:
 
     // nCode: TVE_EXPAND or TVE_COLLAPSE.
     BOOL Expand(HTREEITEM hItem, UINT nCode);
-    // Expands the item's parents and scrolls it into view.
-    BOOL EnsureVisible(HTREEITEM hItem);
     // The item at point, in client coordinates; null if none. With
     // pFlags, also where on the item (TVHT_...).
     HTREEITEM HitTest(POINT point, UINT* pFlags = nullptr) const;
