@@ -12,6 +12,9 @@ inline constexpr ACCEL kViewerKeys[] = {
     {FVIRTKEY | FSHIFT, VK_F3, ID_EDIT_FIND_PREVIOUS},
     {FVIRTKEY | FCONTROL, 'C', ID_EDIT_COPY},
     {FVIRTKEY | FCONTROL | FSHIFT, 'C', ID_EDIT_COPY_SUBTREE},
+    // The menu key gives this command too, as it is released
+    // (CViewerDlg::PreTranslateMessage).
+    {FVIRTKEY | FSHIFT, VK_F10, ID_CONTEXT_MENU},
 };
 
 // An entry of a context menu; a separator has no command.

@@ -122,6 +122,13 @@ void CViewerDlg::OnListCopyAll()
         AfxSetClipboardText(m_hWnd, CString(text));
 }
 
+void CViewerDlg::OnContextMenuKey()
+{
+    HWND hFocus = ::GetFocus();
+    if (hFocus == m_tree.m_hWnd || hFocus == m_list.m_hWnd)
+        SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hFocus), -1);
+}
+
 void CViewerDlg::OnContextMenu(CWnd* pWnd, CPoint point)
 {
     const bool fromKeyboard = point.x == -1 && point.y == -1;

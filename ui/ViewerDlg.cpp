@@ -45,6 +45,7 @@ ON_COMMAND(ID_LIST_COPY_ROW, &CViewerDlg::OnListCopyRow)
 ON_COMMAND(ID_LIST_COPY_VALUE, &CViewerDlg::OnListCopyValue)
 ON_COMMAND(ID_LIST_COPY_ALL, &CViewerDlg::OnListCopyAll)
 ON_WM_CONTEXTMENU()
+ON_COMMAND(ID_CONTEXT_MENU, &CViewerDlg::OnContextMenuKey)
 END_MESSAGE_MAP()
 
 CViewerDlg::CViewerDlg(CWnd* pParent) : CDialog(IDD_MAIN, pParent), m_keys(kViewerKeys, std::size(kViewerKeys))
@@ -336,11 +337,11 @@ BOOL CViewerDlg::PreTranslateMessage(MSG* pMsg)
 {
     if (m_keys.Translate(m_hWnd, pMsg))
         return TRUE;
-    // The menu key asks for a context menu as it is released; not every
-    // platform's default handling says so with WM_CONTEXTMENU.
-    if (pMsg->message == WM_KEYUP && pMsg->wParam == VK_APPS &&
-        (pMsg->hwnd == m_tree.m_hWnd || pMsg->hwnd == m_list.m_hWnd)) {
-        SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(pMsg->hwnd), -1);
+    // The menu key asks for a context menu as it is released. Not every
+    // platform's default handling turns it, or Shift+F10, into
+    // WM_CONTEXTMENU: both are the dialog's own keys here.
+    if (pMsg->message == WM_KEYUP && pMsg->wParam == VK_APPS) {
+        SendMessage(WM_COMMAND, ID_CONTEXT_MENU, 0);
         return TRUE;
     }
     return CDialog::PreTranslateMessage(pMsg);

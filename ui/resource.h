@@ -45,3 +45,4 @@
 #define ID_LIST_COPY_ROW 32779
 #define ID_LIST_COPY_VALUE 32780
 #define ID_LIST_COPY_ALL 32781
+#define ID_CONTEXT_MENU 32782  // of the control with the focus

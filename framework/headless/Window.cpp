@@ -196,10 +196,6 @@ LRESULT DefWindowProcW(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam)
         ClientToScreen(hWnd, &at);
         return SendMessageW(hWnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hWnd), MAKELONG(at.x, at.y));
     }
-    case WM_SYSKEYDOWN:
-        if (wParam == VK_F10 && headless::IsKeyDown(VK_SHIFT))
-            SendMessageW(hWnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hWnd), -1);
-        return 0;
     case WM_CONTEXTMENU:
         // A control's menu is its dialog's to show.
         return hWnd->parent ? SendMessageW(hWnd->parent, Msg, wParam, lParam) : 0;

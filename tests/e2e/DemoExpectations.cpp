@@ -6,6 +6,11 @@ const char* const kFewNamesHeader =
     "#define TOOLBAR    0x00010110\n"
     "#define SPINNER    66048\n";
 
+const wchar_t* const kFindText = L"str_";
+const std::vector<const wchar_t*> kFindHits = {L"STR_TITLE", L"STR_MARQUEE", L"STR_OPTION"};
+const wchar_t* const kCopiedBranch = L"RGN_SPINNER";
+const wchar_t* const kClickedLeaf = L"PIC_BACKGROUND";
+
 const std::vector<const wchar_t*>& RowNames(Kind kind)
 {
     static const std::vector<const wchar_t*> file = {L"scene num"};
