@@ -102,8 +102,8 @@ void CViewerDlg::OnListCopyRow()
 {
     const int nRow = m_list.GetNextItem(-1, LVNI_SELECTED);
     if (nRow >= 0)
-        AfxSetClipboardText(m_hWnd, CString(m_list.GetItemText(nRow, 0).GetString() + "\t" +
-                                            m_list.GetItemText(nRow, 1).GetString()));
+        AfxSetClipboardText(
+            m_hWnd, CString(m_list.GetItemText(nRow, 0).GetString() + "\t" + m_list.GetItemText(nRow, 1).GetString()));
 }
 
 void CViewerDlg::OnListCopyValue()

@@ -158,7 +158,8 @@ HACCEL CreateAcceleratorTableW(ACCEL* paccel, int cAccel)
 BOOL DestroyAcceleratorTable(HACCEL hAccel)
 {
     auto& tables = headless::GetState().acceleratorTables;
-    const auto found = std::find_if(tables.begin(), tables.end(), [hAccel](const auto& t) { return t.get() == hAccel; });
+    const auto found =
+        std::find_if(tables.begin(), tables.end(), [hAccel](const auto& t) { return t.get() == hAccel; });
     if (found == tables.end())
         return FALSE;
     tables.erase(found);
@@ -171,9 +172,9 @@ int TranslateAcceleratorW(HWND hWnd, HACCEL hAccTable, MSG* lpMsg)
 {
     if (!hWnd || !hAccTable || (lpMsg->message != WM_KEYDOWN && lpMsg->message != WM_SYSKEYDOWN))
         return 0;
-    const BYTE held = static_cast<BYTE>((headless::IsKeyDown(VK_CONTROL) ? FCONTROL : 0) |
-                                        (headless::IsKeyDown(VK_SHIFT) ? FSHIFT : 0) |
-                                        (headless::IsKeyDown(VK_MENU) ? FALT : 0));
+    const BYTE held =
+        static_cast<BYTE>((headless::IsKeyDown(VK_CONTROL) ? FCONTROL : 0) |
+                          (headless::IsKeyDown(VK_SHIFT) ? FSHIFT : 0) | (headless::IsKeyDown(VK_MENU) ? FALT : 0));
     for (const ACCEL& entry : hAccTable->entries) {
         if ((entry.fVirt & FVIRTKEY) && entry.key == lpMsg->wParam &&
             (entry.fVirt & (FCONTROL | FSHIFT | FALT)) == held) {

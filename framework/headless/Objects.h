@@ -62,7 +62,7 @@ struct HWND__ {
     AfxWideString text;
     RECT rect{0, 0, 0, 0};  // on the screen; the client area is all of it
     bool iconic = false;
-    bool checked = false;  // a check box or radio button
+    bool checked = false;                 // a check box or radio button
     HICON icons[2] = {nullptr, nullptr};  // ICON_SMALL, ICON_BIG
     std::vector<std::unique_ptr<HWND__>> children;
     std::vector<headless::Message> defaultCalls;

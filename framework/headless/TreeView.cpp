@@ -253,7 +253,6 @@ HTREEITEM TreeView::HitTest(TVHITTESTINFO& info) const
     const std::vector<HTREEITEM> rows = VisibleItems();
     const LONG row = info.pt.y >= 0 ? info.pt.y / kRowHeight : -1;
     info.hItem = row >= 0 && static_cast<size_t>(row) < rows.size() && info.pt.x >= 0 ? rows[row] : nullptr;
-    info.flags = info.hItem ? TVHT_ONITEMLABEL : 0;
     return info.hItem;
 }
 

@@ -305,9 +305,8 @@ UINT RegisterWindowMessageW(LPCWSTR lpString)
     if (!lpString)
         return 0;
     auto& registered = headless::GetState().registeredMessages;
-    const auto [entry, added] =
-        registered.try_emplace(std::u16string(reinterpret_cast<const char16_t*>(lpString)),
-                               static_cast<UINT>(0xC000 + registered.size()));
+    const auto [entry, added] = registered.try_emplace(std::u16string(reinterpret_cast<const char16_t*>(lpString)),
+                                                       static_cast<UINT>(0xC000 + registered.size()));
     return entry->second;
 }
 

@@ -68,11 +68,11 @@ protected:                                                  \
 // OnContextMenu(CWnd* pWnd, CPoint point): pWnd is the window clicked (null
 // when no object is attached to it), point is in screen coordinates, or
 // (-1, -1) when the menu was asked for from the keyboard.
-#define ON_WM_CONTEXTMENU()                                                                            \
-    {WM_CONTEXTMENU, 0, 0,                                                                             \
-     AFX_MSG_THUNK(pThis->OnContextMenu(CWnd::FromHandlePermanent(reinterpret_cast<HWND>(wParam)),     \
-                                        CPoint(static_cast<short>(LOWORD(lParam)),                   \
-                                               static_cast<short>(HIWORD(lParam)))))},
+#define ON_WM_CONTEXTMENU()                                                              \
+    {WM_CONTEXTMENU, 0, 0,                                                               \
+     AFX_MSG_THUNK(                                                                      \
+         pThis->OnContextMenu(CWnd::FromHandlePermanent(reinterpret_cast<HWND>(wParam)), \
+                              CPoint(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)))))},
 // LRESULT OnMessage(WPARAM, LPARAM) for the message whose number the UINT
 // variable nMessageVariable holds (from RegisterWindowMessage).
 #define ON_REGISTERED_MESSAGE(nMessageVariable, memberFxn) \

@@ -142,21 +142,17 @@ BOOL CTreeCtrl::Expand(HTREEITEM hItem, UINT nCode)
     return static_cast<BOOL>(SendMessageW(m_hWnd, TVM_EXPAND, nCode, reinterpret_cast<LPARAM>(hItem)));
 }
 
-HTREEITEM CTreeCtrl::HitTest(POINT point, UINT* pFlags) const
+HTREEITEM CTreeCtrl::HitTest(POINT point) const
 {
     TVHITTESTINFO info{};
     info.pt = point;
-    HTREEITEM hItem =
-        reinterpret_cast<HTREEITEM>(SendMessageW(m_hWnd, TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&info)));
-    if (pFlags)
-        *pFlags = info.flags;
-    return hItem;
+    return reinterpret_cast<HTREEITEM>(SendMessageW(m_hWnd, TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&info)));
 }
 
 BOOL CTreeCtrl::GetItemRect(HTREEITEM hItem, RECT* lpRect, BOOL bTextOnly) const
 {
     // The request names the item in the rectangle's own first bytes.
     std::memcpy(lpRect, &hItem, sizeof hItem);
-    return static_cast<BOOL>(SendMessageW(m_hWnd, TVM_GETITEMRECT, static_cast<WPARAM>(bTextOnly),
-                                          reinterpret_cast<LPARAM>(lpRect)));
+    return static_cast<BOOL>(
+        SendMessageW(m_hWnd, TVM_GETITEMRECT, static_cast<WPARAM>(bTextOnly), reinterpret_cast<LPARAM>(lpRect)));
 }

@@ -29,9 +29,8 @@ public:
 
     // nCode: TVE_EXPAND or TVE_COLLAPSE.
     BOOL Expand(HTREEITEM hItem, UINT nCode);
-    // The item at point, in client coordinates; null if none. With
-    // pFlags, also where on the item (TVHT_...).
-    HTREEITEM HitTest(POINT point, UINT* pFlags = nullptr) const;
+    // The item at point, in client coordinates; null if none.
+    HTREEITEM HitTest(POINT point) const;
     // The item's place in client coordinates, only its label's with
     // bTextOnly; FALSE when it is out of view.
     BOOL GetItemRect(HTREEITEM hItem, RECT* lpRect, BOOL bTextOnly) const;

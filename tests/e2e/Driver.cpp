@@ -418,8 +418,10 @@ size_t DemoIndex(const wchar_t* label)
 // The program's Find dialog: the dialog it owns with a "Find what" field.
 HWND FindDialogOf(const Lorvex& app)
 {
-    for (HWND w = FindWindowExW(nullptr, nullptr, L"#32770", nullptr); w; w = FindWindowExW(nullptr, w, L"#32770", nullptr))
-        if (ProcessOf(w) == app.Pid() && GetWindow(w, GW_OWNER) == app.main && GetDlgItem(w, 0x480) && IsWindowVisible(w))
+    for (HWND w = FindWindowExW(nullptr, nullptr, L"#32770", nullptr); w;
+         w = FindWindowExW(nullptr, w, L"#32770", nullptr))
+        if (ProcessOf(w) == app.Pid() && GetWindow(w, GW_OWNER) == app.main && GetDlgItem(w, 0x480) &&
+            IsWindowVisible(w))
             return w;
     return nullptr;
 }
@@ -434,8 +436,7 @@ HWND OpenPopupMenu()
 // that node's.
 bool LandsOn(const Lorvex& app, const std::vector<TreeNode>& tree, size_t want)
 {
-    return want < tree.size() &&
-           WaitFor([&] { return SelectedItem(app) == tree[want].item; }, 5000) &&
+    return want < tree.size() && WaitFor([&] { return SelectedItem(app) == tree[want].item; }, 5000) &&
            ReadRows(app.Handle(), app.Item(kList)) == ExpectedRows(kDemoTree[want]);
 }
 
@@ -545,12 +546,13 @@ void CheckFindAndCopy(const Lorvex& app)
     }
     // From the keyboard, with the focus in the tree. Esc only with a menu
     // open: in the main dialog it would end the program.
-    for (const auto& [vk, held, what] : {std::tuple<WORD, unsigned, const char*>{VK_F10, kShift, "Shift+F10"},
-                                         {VK_APPS, kNone, "the menu key"}}) {
+    for (const auto& [vk, held, what] :
+         {std::tuple<WORD, unsigned, const char*>{VK_F10, kShift, "Shift+F10"}, {VK_APPS, kNone, "the menu key"}}) {
         if (!WaitFor([&] { return FocusOf(app) == treeWindow; }, 1000))
             ClickNode(app, tree[leaf].item);
         PressKey(vk, held);
-        if (Check(WaitFor([&] { return OpenPopupMenu() != nullptr; }, 3000), std::string(what) + " opens the menu too")) {
+        if (Check(WaitFor([&] { return OpenPopupMenu() != nullptr; }, 3000),
+                  std::string(what) + " opens the menu too")) {
             PressKey(VK_ESCAPE);
             Check(WaitFor([&] { return !OpenPopupMenu(); }, 3000), "and Esc closes it, the main dialog staying");
         }

@@ -30,9 +30,13 @@ protected:
         w.Pic(home, 0x1B);
         w.String(w.Scene(2), 0x28);
         ASSERT_TRUE(m_file.ParseBytes(w.Write().bytes));
-        for (const auto& [name, id] : std::vector<std::pair<const char*, uint32_t>>{
-                 {"str_title_small", 0x28}, {"SETTINGS", 2}, {"STR_Title", 0x27}, {"RGN_SPIN", 0x30},
-                 {"PIC_LIST", 0x26}, {"GRP_TOP", 0x100}, {"HOME", 0x1A}})
+        for (const auto& [name, id] : std::vector<std::pair<const char*, uint32_t>>{{"str_title_small", 0x28},
+                                                                                    {"SETTINGS", 2},
+                                                                                    {"STR_Title", 0x27},
+                                                                                    {"RGN_SPIN", 0x30},
+                                                                                    {"PIC_LIST", 0x26},
+                                                                                    {"GRP_TOP", 0x100},
+                                                                                    {"HOME", 0x1A}})
             m_names.push_back(new NameIdNode{m_names.empty() ? nullptr : m_names.back(), name, id});
     }
     void TearDown() override { FreeNameIdList(m_names.back()); }
@@ -40,8 +44,7 @@ protected:
     std::optional<size_t> Find(const char* text, std::optional<size_t> from, FindDirection direction,
                                bool matchCase = false)
     {
-        return FindNode(m_file, MacroNameIndex(m_names.back()), "main", NodeMatcher(text, matchCase), from,
-                        direction);
+        return FindNode(m_file, MacroNameIndex(m_names.back()), "main", NodeMatcher(text, matchCase), from, direction);
     }
 
     // Every node Find Next visits from the top until it comes round again.

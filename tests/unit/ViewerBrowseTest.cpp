@@ -561,9 +561,10 @@ TEST_F(ViewerBrowseTest, CtrlCCopiesWhatTheFocusedControlShowsAsUnicodeText)
         Select({"演示 文件", "Scene_1a", "ResGroup_0", "PicRigion_ff"});
         SetFocus(m_dlg.m_list.m_hWnd);
         headless::PressKey('C', headless::kCtrl);
-        EXPECT_EQ(headless::ClipboardText(), "type\t1\nid\t0x000000ff\noffset\t0x00000000\nx\t-1\ny\t20\n"
-                                             "width\t65535\nheight\t40\nvisible\t0\nframes num\t9\n"
-                                             "pic offset\t0x00001234\n");
+        EXPECT_EQ(headless::ClipboardText(),
+                  "type\t1\nid\t0x000000ff\noffset\t0x00000000\nx\t-1\ny\t20\n"
+                  "width\t65535\nheight\t40\nvisible\t0\nframes num\t9\n"
+                  "pic offset\t0x00001234\n");
         headless::SelectListRow(m_dlg.m_list.m_hWnd, 1);
         headless::PressKey('C', headless::kCtrl);
         EXPECT_EQ(headless::ClipboardText(), "id\t0x000000ff");
@@ -588,13 +589,13 @@ TEST_F(ViewerBrowseTest, ContextMenusSelectTheNodeUnderThePointerAndRunTheirComm
             texts.push_back(item.text);
             EXPECT_FALSE(item.nFlags & MF_GRAYED) << item.text;
         }
-        EXPECT_EQ(texts, (std::vector<std::string>{"Copy", "Copy subtree", "", "Expand all", "Collapse all", "",
-                                                   "Find..."}));
+        EXPECT_EQ(texts,
+                  (std::vector<std::string>{"Copy", "Copy subtree", "", "Expand all", "Collapse all", "", "Find..."}));
         EXPECT_EQ(Selected(), scene);
         EXPECT_EQ(ListRows().size(), 30u);
-        for (const std::vector<std::string>& branch :
-             {std::vector<std::string>{"main", "Scene_1a", "ResGroup_0"}, {"main", "Scene_1a", "ResGroup_0", "PicRigion_ff"},
-              {"main", "Scene_1a", "ResGroup_0", "ResGroup_10"}})
+        for (const std::vector<std::string>& branch : {std::vector<std::string>{"main", "Scene_1a", "ResGroup_0"},
+                                                       {"main", "Scene_1a", "ResGroup_0", "PicRigion_ff"},
+                                                       {"main", "Scene_1a", "ResGroup_0", "ResGroup_10"}})
             EXPECT_TRUE(headless::IsTreeItemExpanded(tree, Find(branch))) << branch.back();
 
         // Shift+F10 and the menu key open it under the selected node.

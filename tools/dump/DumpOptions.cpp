@@ -39,8 +39,9 @@ std::optional<int> ParseDumpOptions(int argc, const char* const* argv, std::FILE
     app.add_flag("--match-case", options.matchCase, "With --find: letters match only in the same case")
         ->needs(findOption);
     app.get_formatter()->column_width(34);
-    app.footer("Exit codes: 0 valid, 1 invalid file or header, 2 usage error, 3 a file that cannot be "
-               "opened or read, 4 output that cannot be written, 5 no node matches --find.");
+    app.footer(
+        "Exit codes: 0 valid, 1 invalid file or header, 2 usage error, 3 a file that cannot be "
+        "opened or read, 4 output that cannot be written, 5 no node matches --find.");
     checkOption->excludes(formatOption)->excludes(rowsOption)->excludes(svgOption);
     svgOption->excludes(formatOption)->excludes(rowsOption);
     findOption->excludes(formatOption)->excludes(rowsOption)->excludes(checkOption)->excludes(svgOption);
