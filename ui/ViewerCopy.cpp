@@ -127,6 +127,9 @@ void CViewerDlg::OnContextMenuKey()
     HWND hFocus = ::GetFocus();
     if (hFocus == m_tree.m_hWnd || hFocus == m_list.m_hWnd)
         SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hFocus), -1);
+    else if (hFocus && GetParent(hFocus) == m_hWnd)
+        // An edit field shows its own menu.
+        ::SendMessageW(hFocus, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hFocus), -1);
 }
 
 void CViewerDlg::OnContextMenu(CWnd* pWnd, CPoint point)

@@ -94,8 +94,8 @@ protected:
     afx_msg void OnListCopyValue();
     afx_msg void OnListCopyAll();
     afx_msg void OnContextMenu(CWnd* pWnd, CPoint point);
-    // Shift+F10 and the menu key: the menu of the tree or the list, when
-    // it has the focus.
+    // Shift+F10 and the menu key: the context menu of the control with the
+    // focus.
     afx_msg void OnContextMenuKey();
     // Expands or collapses (nCode) the selected node and every node below it.
     void ExpandSelectedSubtree(UINT nCode);

@@ -12,6 +12,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -500,16 +501,46 @@ void CheckFindAndCopy(const Lorvex& app)
           "Tab moves to the dialog's next control");
     PressKey(VK_RETURN);
     Check(LandsOn(app, tree, DemoIndex(kFindHits[2])), "Enter there is still Find Next: " + Utf8(kFindHits[2]));
+
+    // No match: the platform's message box says so, and nothing changes.
+    const std::vector<Row> rowsBefore = ReadRows(app.Handle(), app.Item(kList));
+    SendMessageW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"no such label"));
+    PressKey(VK_RETURN);
+    // The program's dialog that is neither the main one nor the Find dialog.
+    const auto messageBox = [&] {
+        for (HWND w = FindWindowExW(nullptr, nullptr, L"#32770", nullptr); w;
+             w = FindWindowExW(nullptr, w, L"#32770", nullptr))
+            if (w != app.main && w != find && ProcessOf(w) == app.Pid() && IsWindowVisible(w))
+                return w;
+        return HWND{};
+    };
+    HWND box = nullptr;
+    if (Check(WaitFor([&] { return (box = messageBox()) != nullptr; }, 5000),
+              "a text that matches nothing gets a message box")) {
+        const auto texts = StaticTexts(box);
+        Check(std::find(texts.begin(), texts.end(), L"Cannot find \"no such label\"") != texts.end(),
+              "saying Cannot find \"no such label\"");
+        PressKey(VK_RETURN);
+        Check(WaitFor([&] { return !IsWindow(box); }, 3000), "Enter closes it");
+        Check(SelectedItem(app) == tree[DemoIndex(kFindHits[2])].item &&
+                  ReadRows(app.Handle(), app.Item(kList)) == rowsBefore,
+              "and the selection and its rows are as they were");
+    }
+    SendMessageW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(kFindText));
+    PressKey(VK_RETURN);
+    Check(LandsOn(app, tree, DemoIndex(kFindHits[0])), "past the last match Find Next goes round to the first");
     PressKey(VK_ESCAPE);
     Check(WaitFor([&] { return !IsWindow(find); }, 3000), "Esc closes the Find dialog");
     Check(IsWindow(app.main) && IsWindowEnabled(app.main), "and leaves the main dialog open");
 
     if (!WaitFor([&] { return FocusOf(app) == app.Item(kTree); }, 2000))
-        ClickNode(app, tree[DemoIndex(kFindHits[2])].item);
+        ClickNode(app, tree[DemoIndex(kFindHits[0])].item);
     PressKey(VK_F3);
-    Check(LandsOn(app, tree, DemoIndex(kFindHits[0])), "F3 goes round to " + Utf8(kFindHits[0]));
+    Check(LandsOn(app, tree, DemoIndex(kFindHits[1])), "F3 finds the next match, " + Utf8(kFindHits[1]));
     PressKey(VK_F3, kShift);
-    Check(LandsOn(app, tree, DemoIndex(kFindHits[2])), "Shift+F3 goes back round to " + Utf8(kFindHits[2]));
+    Check(LandsOn(app, tree, DemoIndex(kFindHits[0])), "Shift+F3 the one before, " + Utf8(kFindHits[0]));
+    PressKey(VK_F3, kShift);
+    Check(LandsOn(app, tree, DemoIndex(kFindHits[2])), "and again, going round, " + Utf8(kFindHits[2]));
 
     EmptyTheClipboard();
     PressKey('C', kCtrl);
