@@ -1,9 +1,12 @@
 #include "ui/ViewerDlg.h"
 
+#include <iterator>
+
 #include "browse/NodeLabels.h"
 #include "browse/NodeTag.h"
 #include "ui/AboutDlg.h"
 #include "ui/IconPlacement.h"
+#include "ui/ViewerCommands.h"
 
 namespace {
 
@@ -16,6 +19,9 @@ const UINT kTreeIcons[][2] = {
 };
 static_assert(sizeof(kTreeIcons) / sizeof(kTreeIcons[0]) == static_cast<size_t>(NodeKind::Frame) + 1);
 
+// The message the Find dialog tells its owner with.
+const UINT WM_FINDREPLACE = RegisterWindowMessageW(FINDMSGSTRINGW);
+
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CViewerDlg, CDialog)
@@ -27,9 +33,23 @@ ON_NOTIFY(TVN_SELCHANGED, IDC_TREE, &CViewerDlg::OnTreeSelChanged)
 ON_BN_CLICKED(IDC_BROWSE_HEADER, &CViewerDlg::OnBrowseHeader)
 ON_BN_CLICKED(IDC_UPDATE, &CViewerDlg::OnUpdate)
 ON_COMMAND(ID_VIEW_SCENE_PICTURE, &CViewerDlg::OnScenePicture)
+ON_COMMAND(ID_EDIT_FIND, &CViewerDlg::OnEditFind)
+ON_COMMAND(ID_EDIT_FIND_NEXT, &CViewerDlg::OnEditFindNext)
+ON_COMMAND(ID_EDIT_FIND_PREVIOUS, &CViewerDlg::OnEditFindPrevious)
+ON_REGISTERED_MESSAGE(WM_FINDREPLACE, &CViewerDlg::OnFindReplace)
+ON_COMMAND(ID_EDIT_COPY, &CViewerDlg::OnEditCopy)
+ON_COMMAND(ID_EDIT_COPY_SUBTREE, &CViewerDlg::OnEditCopySubtree)
+ON_COMMAND(ID_TREE_COPY, &CViewerDlg::OnTreeCopy)
+ON_COMMAND(ID_TREE_EXPAND_ALL, &CViewerDlg::OnTreeExpandAll)
+ON_COMMAND(ID_TREE_COLLAPSE_ALL, &CViewerDlg::OnTreeCollapseAll)
+ON_COMMAND(ID_LIST_COPY_ROW, &CViewerDlg::OnListCopyRow)
+ON_COMMAND(ID_LIST_COPY_VALUE, &CViewerDlg::OnListCopyValue)
+ON_COMMAND(ID_LIST_COPY_ALL, &CViewerDlg::OnListCopyAll)
+ON_WM_CONTEXTMENU()
+ON_COMMAND(ID_CONTEXT_MENU, &CViewerDlg::OnContextMenuKey)
 END_MESSAGE_MAP()
 
-CViewerDlg::CViewerDlg(CWnd* pParent) : CDialog(IDD_MAIN, pParent)
+CViewerDlg::CViewerDlg(CWnd* pParent) : CDialog(IDD_MAIN, pParent), m_keys(kViewerKeys, std::size(kViewerKeys))
 {
     m_strStyPath = "";
     m_strHeaderPath = "";
@@ -315,6 +335,20 @@ void CViewerDlg::ShowStringInfo(const Res* pRes)
 void CViewerDlg::ShowFrameInfo(const Res* pRegion, size_t nFrame)
 {
     AddRows(FrameRows(pRegion->GetRecord<PicRegionInfo>(), pRegion->frames.at(nFrame)));
+}
+
+BOOL CViewerDlg::PreTranslateMessage(MSG* pMsg)
+{
+    if (m_keys.Translate(m_hWnd, pMsg))
+        return TRUE;
+    // The menu key asks for a context menu as it is released. Not every
+    // platform's default handling turns it, or Shift+F10, into
+    // WM_CONTEXTMENU: both are the dialog's own keys here.
+    if (pMsg->message == WM_KEYUP && pMsg->wParam == VK_APPS) {
+        SendMessage(WM_COMMAND, ID_CONTEXT_MENU, 0);
+        return TRUE;
+    }
+    return CDialog::PreTranslateMessage(pMsg);
 }
 
 void CViewerDlg::AddRows(const PropertyRows& rows)

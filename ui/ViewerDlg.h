@@ -2,7 +2,11 @@
 // list of the selected node.
 #pragma once
 
+#include <cstddef>
+#include <optional>
+
 #include "browse/MacroNameIndex.h"
+#include "browse/NodeFind.h"
 #include "browse/PropertyRows.h"
 #include "framework/afxcmn.h"
 #include "framework/afxdlgs.h"
@@ -86,6 +90,43 @@ protected:
     // After a rebuild: the scene the picture showed, relabelled, or the
     // document's first.
     void RefreshScenePicture(const MacroNameIndex& names);
+    // The dialog's keys (ui/ViewerCommands.h) come before its controls see
+    // them, wherever the focus is in it.
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+
+    // Find (ui/ViewerFind.cpp): the platform's Find dialog; Find Next from
+    // it, F3 and Shift+F3 select the next or previous node that matches.
+    afx_msg void OnEditFind();
+    afx_msg void OnEditFindNext();
+    afx_msg void OnEditFindPrevious();
+    afx_msg LRESULT OnFindReplace(WPARAM wParam, LPARAM lParam);
+    // Selects the node Find Next lands on from the selected one, showing
+    // it and its rows; says so when none matches, changing nothing.
+    void FindAndSelect(FindDirection direction);
+    // The selected node's index in tree order, none without a selection.
+    std::optional<size_t> SelectedNodeIndex() const;
+
+    // Copy and the context menus (ui/ViewerCopy.cpp).
+    afx_msg void OnEditCopy();
+    afx_msg void OnEditCopySubtree();
+    afx_msg void OnTreeCopy();
+    afx_msg void OnTreeExpandAll();
+    afx_msg void OnTreeCollapseAll();
+    afx_msg void OnListCopyRow();
+    afx_msg void OnListCopyValue();
+    afx_msg void OnListCopyAll();
+    afx_msg void OnContextMenu(CWnd* pWnd, CPoint point);
+    // Shift+F10 and the menu key: the context menu of the control with the
+    // focus.
+    afx_msg void OnContextMenuKey();
+    // Expands or collapses (nCode) the selected node and every node below it.
+    void ExpandSelectedSubtree(UINT nCode);
+
+    CAcceleratorTable m_keys;
+    CFindReplaceDialog m_findDialog;
+    // What the last Find Next looked for.
+    CString m_strFindWhat;
+    BOOL m_bMatchCase = FALSE;
 
     DECLARE_MESSAGE_MAP()
 };

@@ -5,11 +5,15 @@
 //
 // Dialogs have no templates here: a dialog's control comes into being when
 // it is first addressed by its id, and answers the tree view's and the list
-// view's messages alike. Modal loops, file dialogs and message boxes answer
-// from scripts that a test queues, and record what they were asked.
+// view's messages alike. Modal loops, file dialogs, message boxes and
+// context menus answer from scripts that a test queues, and record what
+// they were asked. Keys and right-clicks take the way they take on the
+// platform: through the modal loop's message filter and dialog manager,
+// and a control's default handling.
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,6 +31,7 @@ struct FileDialogRequest {
 };
 
 struct MessageBoxRequest {
+    HWND owner;
     std::string text;
     std::string caption;
     UINT type;
@@ -42,6 +47,15 @@ struct MenuItem {
     UINT nFlags;
     UINT_PTR nID;
     std::string text;
+};
+
+// A context menu as it was shown: its items, where on the screen, for
+// which window.
+struct PopupMenuRequest {
+    std::vector<MenuItem> items;
+    int x;
+    int y;
+    HWND owner;
 };
 
 struct Column {
@@ -86,12 +100,48 @@ void PushFileDialog(INT_PTR result, const std::string& path = {});
 const std::vector<FileDialogRequest>& FileDialogs();
 const std::vector<MessageBoxRequest>& MessageBoxes();
 
+// Queues what the next context menu answers: the command chosen, or 0 for
+// a menu closed without a choice (also the answer with nothing queued).
+void PushMenuChoice(UINT_PTR nID);
+const std::vector<PopupMenuRequest>& PopupMenus();
+
+// Keys held with a key press.
+enum KeyModifier : UINT { kNoKeys = 0, kCtrl = 1, kShift = 2, kAlt = 4 };
+// A key pressed and released on the window with the focus (or on the
+// running modal dialog when none has it), as the running modal loop takes
+// it: its message filter first, then its dialog manager (Enter, Esc), then
+// the window.
+void PressKey(UINT vk, UINT modifiers = kNoKeys);
+// A right-click at (x, y) in hWnd's client area.
+void RightClick(HWND hWnd, int x, int y);
+// A tree's items are rows of this height from the top of its client area,
+// the items of collapsed parents left out; a list's rows follow its
+// header, of the same height.
+constexpr int kRowHeight = 16;
+
+// The controls of the find dialog: the text field, "Match case", the Up
+// and Down buttons.
+constexpr int kFindWhat = 0x480;
+constexpr int kMatchCase = 0x411;
+constexpr int kFindUp = 0x420;
+constexpr int kFindDown = 0x421;
+// The open find dialog, or null.
+HWND OpenFindDialog();
+bool IsChecked(HWND hDlg, int nID);
+
+// The clipboard's Unicode text, in UTF-8; none when it holds none.
+std::optional<std::string> ClipboardText();
+// Selects one row of a list view, as a click on it does (-1: none).
+void SelectListRow(HWND hList, int nRow);
+bool IsTreeItemExpanded(HWND hTree, HTREEITEM hItem);
+
 // Resources the program may load.
 void SetString(UINT nID, const std::string& text);
 void AddIcon(UINT nID);
 // The resource id an icon was loaded from.
 UINT IconId(HICON hIcon);
-// Forgets scripts, records and resources; windows stay.
+// Forgets scripts, records and resources, the clipboard's text and the
+// focus; windows stay.
 void Reset();
 
 // A top-level window with no behaviour of its own, to host controls outside

@@ -1,5 +1,6 @@
 // Windows: their procedures, user data, text, places and system menus.
 #include <algorithm>
+#include <functional>
 
 #include "framework/headless/Objects.h"
 
@@ -37,6 +38,17 @@ void SendNcDestroy(HWND hWnd)
     SendMessageW(hWnd, WM_NCDESTROY, 0, 0);
 }
 
+// The window's origin on the screen.
+POINT Origin(HWND hWnd)
+{
+    POINT at{0, 0};
+    for (HWND w = hWnd; w; w = w->parent) {
+        at.x += w->rect.left;
+        at.y += w->rect.top;
+    }
+    return at;
+}
+
 }  // namespace
 
 namespace headless {
@@ -69,10 +81,36 @@ void Destroy(HWND hWnd)
     // so that a window is last to hear it is gone.
     for (HWND owned : OwnedWindows(hWnd))
         Destroy(owned);
+    State& state = GetState();
     SendDestroy(hWnd);
     SendNcDestroy(hWnd);
-    auto& windows = hWnd->parent ? hWnd->parent->children : GetState().topLevel;
+    if (IsInside(hWnd, state.focus))
+        state.focus = nullptr;
+    if (state.active == hWnd)
+        state.active = nullptr;
+    auto& windows = hWnd->parent ? hWnd->parent->children : state.topLevel;
     windows.erase(std::find_if(windows.begin(), windows.end(), [hWnd](const auto& w) { return w.get() == hWnd; }));
+}
+
+bool IsInside(HWND hAncestor, HWND hWnd)
+{
+    for (HWND w = hWnd; w; w = w->parent)
+        if (w == hAncestor)
+            return hAncestor != nullptr;
+    return false;
+}
+
+bool IsLive(HWND hWnd)
+{
+    if (!hWnd)
+        return false;
+    const std::function<bool(const std::vector<std::unique_ptr<HWND__>>&)> among = [&](const auto& windows) {
+        for (const auto& w : windows)
+            if (w.get() == hWnd || among(w->children))
+                return true;
+        return false;
+    };
+    return among(GetState().topLevel);
 }
 
 LRESULT CALLBACK ControlWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
@@ -157,6 +195,14 @@ LRESULT DefWindowProcW(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam)
         return TRUE;
     case WM_CLOSE:
         return ::DestroyWindow(hWnd);
+    case WM_RBUTTONUP: {
+        POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+        ClientToScreen(hWnd, &at);
+        return SendMessageW(hWnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hWnd), MAKELONG(at.x, at.y));
+    }
+    case WM_CONTEXTMENU:
+        // A control's menu is its dialog's to show.
+        return hWnd->parent ? SendMessageW(hWnd->parent, Msg, wParam, lParam) : 0;
     default:
         return 0;
     }
@@ -208,6 +254,64 @@ HWND GetDlgItem(HWND hDlg, int nIDDlgItem)
 HWND GetWindow(HWND hWnd, UINT uCmd)
 {
     return hWnd && uCmd == GW_OWNER ? hWnd->owner : nullptr;
+}
+
+HWND GetParent(HWND hWnd)
+{
+    // A top-level window's "parent" is its owner.
+    return hWnd ? (hWnd->parent ? hWnd->parent : hWnd->owner) : nullptr;
+}
+
+HWND GetAncestor(HWND hwnd, UINT gaFlags)
+{
+    if (!hwnd || gaFlags != GA_ROOT)
+        return nullptr;
+    while (hwnd->parent)
+        hwnd = hwnd->parent;
+    return hwnd;
+}
+
+BOOL IsWindow(HWND hWnd)
+{
+    return headless::IsLive(hWnd);
+}
+
+BOOL DestroyWindow(HWND hWnd)
+{
+    if (!headless::IsLive(hWnd))
+        return FALSE;
+    headless::Destroy(hWnd);
+    return TRUE;
+}
+
+BOOL ClientToScreen(HWND hWnd, POINT* lpPoint)
+{
+    if (!hWnd)
+        return FALSE;
+    const POINT origin = Origin(hWnd);
+    lpPoint->x += origin.x;
+    lpPoint->y += origin.y;
+    return TRUE;
+}
+
+BOOL ScreenToClient(HWND hWnd, POINT* lpPoint)
+{
+    if (!hWnd)
+        return FALSE;
+    const POINT origin = Origin(hWnd);
+    lpPoint->x -= origin.x;
+    lpPoint->y -= origin.y;
+    return TRUE;
+}
+
+UINT RegisterWindowMessageW(LPCWSTR lpString)
+{
+    if (!lpString)
+        return 0;
+    auto& registered = headless::GetState().registeredMessages;
+    const auto [entry, added] = registered.try_emplace(std::u16string(reinterpret_cast<const char16_t*>(lpString)),
+                                                       static_cast<UINT>(0xC000 + registered.size()));
+    return entry->second;
 }
 
 int GetWindowTextW(HWND hWnd, LPWSTR lpString, int nMaxCount)
@@ -345,14 +449,6 @@ HWND CreateWindowExW(DWORD dwExStyle, LPCWSTR lpClassName, LPCWSTR lpWindowName,
     }
     SendMessageW(hWnd, WM_SIZE, 0, MAKELONG(nWidth, nHeight));
     return hWnd;
-}
-
-BOOL DestroyWindow(HWND hWnd)
-{
-    if (!hWnd)
-        return FALSE;
-    headless::Destroy(hWnd);
-    return TRUE;
 }
 
 BOOL ShowWindow(HWND hWnd, int)

@@ -14,6 +14,9 @@ struct AFX_MSGMAP_ENTRY {
     UINT nCode;     // WM_COMMAND notification or WM_NOTIFY code
     UINT nID;       // control or command id; 0 for window messages
     void (*pfnHandler)(CCmdTarget* pTarget, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+    // A message registered at run time: the variable that holds its number,
+    // which then stands for nMessage.
+    const UINT* pnRegisteredMessage = nullptr;
 };
 
 struct AFX_MSGMAP {
@@ -63,6 +66,18 @@ protected:                                                  \
 #define ON_WM_PAINT() {WM_PAINT, 0, 0, AFX_MSG_THUNK(pThis->OnPaint())},
 #define ON_WM_QUERYDRAGICON() \
     {WM_QUERYDRAGICON, 0, 0, AFX_MSG_THUNK(*pResult = reinterpret_cast<LRESULT>(pThis->OnQueryDragIcon()))},
+// OnContextMenu(CWnd* pWnd, CPoint point): pWnd is the window clicked (null
+// when no object is attached to it), point is in screen coordinates, or
+// (-1, -1) when the menu was asked for from the keyboard.
+#define ON_WM_CONTEXTMENU()                                                              \
+    {WM_CONTEXTMENU, 0, 0,                                                               \
+     AFX_MSG_THUNK(                                                                      \
+         pThis->OnContextMenu(CWnd::FromHandlePermanent(reinterpret_cast<HWND>(wParam)), \
+                              CPoint(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)))))},
+// LRESULT OnMessage(WPARAM, LPARAM) for the message whose number the UINT
+// variable nMessageVariable holds (from RegisterWindowMessage).
+#define ON_REGISTERED_MESSAGE(nMessageVariable, memberFxn) \
+    {0, 0, 0, AFX_MSG_THUNK(*pResult = (pThis->*(memberFxn))(wParam, lParam)), &(nMessageVariable)},
 
 #define ON_WM_SIZE() \
     {WM_SIZE, 0, 0, AFX_MSG_THUNK(pThis->OnSize(static_cast<UINT>(wParam), LOWORD(lParam), HIWORD(lParam)))},

@@ -72,10 +72,14 @@ int AfxWinMain()
 
 int AfxMessageBox(LPCTSTR lpszText, UINT nType, UINT)
 {
+    return AfxMessageBoxOver(AfxGetOwnerWindow(nullptr, nullptr), lpszText, nType);
+}
+
+int AfxMessageBoxOver(HWND hOwner, LPCTSTR lpszText, UINT nType)
+{
     CWinApp* app = AfxGetApp();
     const AfxWideString caption = AfxUtf8ToWide(app ? app->m_strAppName.GetString() : std::string());
-    return MessageBoxW(AfxGetOwnerWindow(nullptr, nullptr), AfxUtf8ToWide(lpszText ? lpszText : "").c_str(),
-                       caption.c_str(), nType);
+    return MessageBoxW(hOwner, AfxUtf8ToWide(lpszText ? lpszText : "").c_str(), caption.c_str(), nType);
 }
 
 BOOL AfxLoadString(UINT nID, CString& rString)

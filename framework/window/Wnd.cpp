@@ -240,6 +240,21 @@ BOOL CWnd::GetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, UINT nMask)
     return ::GetScrollInfo(m_hWnd, nBar, lpScrollInfo);
 }
 
+void CWnd::ClientToScreen(POINT* lpPoint) const
+{
+    ::ClientToScreen(m_hWnd, lpPoint);
+}
+
+void CWnd::ScreenToClient(POINT* lpPoint) const
+{
+    ::ScreenToClient(m_hWnd, lpPoint);
+}
+
+BOOL CWnd::PreTranslateMessage(MSG*)
+{
+    return FALSE;
+}
+
 LRESULT CWnd::Default()
 {
     return DefWindowProc(m_current.message, m_current.wParam, m_current.lParam);

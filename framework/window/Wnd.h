@@ -59,6 +59,8 @@ public:
     void Invalidate();
     BOOL SetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, BOOL bRedraw = TRUE);
     BOOL GetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, UINT nMask = SIF_ALL);
+    void ClientToScreen(POINT* lpPoint) const;
+    void ScreenToClient(POINT* lpPoint) const;
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
     // FALSE stops the window repainting after each change; TRUE lets it
     // repaint again, and it redraws itself as it now stands.
@@ -68,6 +70,10 @@ public:
     LRESULT Default();
 
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    // An input message on its way to this window or one of its children,
+    // before the modal loop handles it (CWinThread::PreTranslateMessage);
+    // TRUE takes it, so that nothing else sees it.
+    virtual BOOL PreTranslateMessage(MSG* pMsg);
 
     HWND m_hWnd = nullptr;
 

@@ -67,6 +67,15 @@ head -n 1 "$work/svg" | grep -q '^<?xml version="1.0" encoding="UTF-8"?>$' || fa
 grep -q '<title>SCENE_MAIN</title>' "$work/svg" || fail "--svg: no scene title"
 grep -q 'viewBox="-8 -8 816 496"' "$work/svg" || fail "--svg: not the scene's area: $(grep -o 'viewBox="[^"]*"' "$work/svg")"
 
+# --find: each match's label path, in tree order; 6 when none matches.
+dump 0 "$work/find" "$work/err" --find str_ --header "$header" "$sty"
+printf '%s\n' "演示 edges/SCENE_MAIN/GRP_HEADER/GRP_TOOLBAR/STR_TITLE" "演示 edges/SCENE_MAIN/STR_MARQUEE" \
+    "演示 edges/SCENE_SETTINGS/GRP_OPTIONS/STR_OPTION" >"$work/want-find"
+same "$work/find" "$work/want-find"
+dump 6 "$work/out" "$work/err" --find str_ --match-case --header "$header" "$sty"
+[ -s "$work/out" ] && fail "--find without a match: data on standard output"
+dump 2 "$work/out" "$work/err" --find "" "$sty"
+
 dump 0 "$work/version" "$work/err" --version
 grep -qx 'lorvex-dump 1.0.0.1' "$work/version" || fail "--version: $(cat "$work/version")"
 

@@ -6,6 +6,12 @@ const char* const kFewNamesHeader =
     "#define TOOLBAR     0x00010400\n"
     "#define SPINNER     66048\n";
 
+// "ue" is in three names only, MARQUEE and BLUETOOTH twice, in either case.
+const wchar_t* const kFindText = L"ue";
+const std::vector<const wchar_t*> kFindHits = {L"STR_MARQUEE", L"STR_OPT_BLUETOOTH", L"PIC_TOGGLE_BLUETOOTH"};
+const wchar_t* const kCopiedBranch = L"RGN_SPINNER";
+const wchar_t* const kClickedLeaf = L"STR_TOAST";
+
 const std::vector<const wchar_t*>& RowNames(Kind kind)
 {
     static const std::vector<const wchar_t*> file = {L"scene num"};

@@ -33,3 +33,12 @@ const std::vector<const wchar_t*>& RowNames(Kind kind);
 // A header that names three of demo.sty's ids, in UTF-8 with a Chinese
 // comment.
 extern const char* const kFewNamesHeader;
+
+// Find with examples/demo.h's names: the text looked for, and the labels of
+// the nodes Find Next lands on in turn from the top, before it goes round.
+extern const wchar_t* const kFindText;
+extern const std::vector<const wchar_t*> kFindHits;
+// A node with nodes below it, whose subtree is copied, and a leaf that is
+// right-clicked; labels with demo.h's names.
+extern const wchar_t* const kCopiedBranch;
+extern const wchar_t* const kClickedLeaf;

@@ -14,14 +14,18 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <cwchar>
 #include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "DemoExpectations.h"
+#include "Keyboard.h"
 #include "Remote.h"
 #include "Screenshot.h"
 
@@ -34,8 +38,6 @@ constexpr int kTree = 1000, kStyPath = 1001, kHeaderPath = 1002, kBrowseSty = 10
 // ComboBoxEx holding a ComboBox holding the Edit, all with this id), the
 // file type list and the folder list.
 constexpr int kFileName = 0x47c, kFileTypes = 0x470, kFolders = 0x471;
-// The main dialog's command that opens the scene picture.
-constexpr WPARAM kScenePicture = 0x8101;
 // The colour the scene picture frames its highlighted resource in.
 constexpr COLORREF kHighlight = RGB(0xff, 0x00, 0xc8);
 
@@ -461,7 +463,8 @@ RECT Around(RECT rect)
 // the tree and leads it. It stays open for the flows after.
 HWND CheckScenePicture(const Lorvex& app)
 {
-    PostMessageW(app.main, WM_COMMAND, kScenePicture, 0);
+    SetForegroundWindow(app.main);
+    PressKey('P', kCtrl);
     HWND picture = nullptr;
     if (!Check(WaitFor([&] { return (picture = FindPicture(app.Pid())) != nullptr; }, 5000),
                "the scene picture opens"))
@@ -506,6 +509,204 @@ HWND CheckScenePicture(const Lorvex& app)
           "a node of SCENE_SETTINGS draws that scene");
     Shot(app.main, L"scene-picture-settings");
     return picture;
+// --- keys, the Find dialog, the clipboard and the context menus ----------------
+
+// The window with the keyboard focus in the program.
+HWND FocusOf(const Lorvex& app)
+{
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    GetGUIThreadInfo(GetWindowThreadProcessId(app.main, nullptr), &info);
+    return info.hwndFocus;
+}
+
+HTREEITEM SelectedItem(const Lorvex& app)
+{
+    return reinterpret_cast<HTREEITEM>(SendMessageW(app.Item(kTree), TVM_GETNEXTITEM, TVGN_CARET, 0));
+}
+
+// The node of demo.sty's tree with this label under demo.h's names.
+size_t DemoIndex(const wchar_t* label)
+{
+    size_t i = 0;
+    while (i < kDemoTree.size() && (!kDemoTree[i].ownNames || std::wcscmp(kDemoTree[i].ownNames, label) != 0))
+        ++i;
+    return i;
+}
+
+// The program's Find dialog: the dialog it owns with a "Find what" field.
+HWND FindDialogOf(const Lorvex& app)
+{
+    for (HWND w = FindWindowExW(nullptr, nullptr, L"#32770", nullptr); w;
+         w = FindWindowExW(nullptr, w, L"#32770", nullptr))
+        if (ProcessOf(w) == app.Pid() && GetWindow(w, GW_OWNER) == app.main && GetDlgItem(w, 0x480) &&
+            IsWindowVisible(w))
+            return w;
+    return nullptr;
+}
+
+HWND OpenPopupMenu()
+{
+    HWND menu = FindWindowW(L"#32768", nullptr);
+    return menu && IsWindowVisible(menu) ? menu : nullptr;
+}
+
+// Waits for the selection to be node want of the tree and its rows to be
+// that node's.
+bool LandsOn(const Lorvex& app, const std::vector<TreeNode>& tree, size_t want)
+{
+    return want < tree.size() && WaitFor([&] { return SelectedItem(app) == tree[want].item; }, 5000) &&
+           ReadRows(app.Handle(), app.Item(kList)) == ExpectedRows(kDemoTree[want]);
+}
+
+// What lorvex-dump --rows prints for node first of demo.sty's tree and the
+// nodes below it (docs/lorvex-dump.md), with demo.h's names.
+std::wstring DumpedSubtree(size_t first)
+{
+    static const wchar_t* const kKinds[] = {L"file", L"scene", L"group", L"region", L"pic", L"string", L"frame"};
+    std::wstring text;
+    for (size_t i = first; i < kDemoTree.size() && (i == first || kDemoTree[i].depth > kDemoTree[first].depth); ++i) {
+        const ExpectedNode& node = kDemoTree[i];
+        text += std::wstring(2 * static_cast<size_t>(node.depth), L' ') + L"[" + kKinds[static_cast<int>(node.kind)] +
+                L"] " + ExpectedLabel(node, Names::Own, L"demo") + L"\n";
+        for (const Row& row : ExpectedRows(node))
+            text += std::wstring(2 * static_cast<size_t>(node.depth) + 2, L' ') + row.name + L": " + row.value + L"\n";
+    }
+    return text;
+}
+
+// Puts the clipboard's text down for a note when a check of it fails.
+bool ClipboardIs(const std::wstring& want)
+{
+    if (WaitFor([&] { return ClipboardText() == want; }, 3000))
+        return true;
+    Note("the clipboard holds \"" + Utf8(ClipboardText()) + "\"");
+    return false;
+}
+
+// With demo.h's names shown: Ctrl+F opens the system's Find dialog, whose
+// Find Next, Enter, Tab and Esc work as in any dialog; F3 and Shift+F3 go
+// on without it; Ctrl+C and Ctrl+Shift+C copy; a node's context menu.
+void CheckFindAndCopy(const Lorvex& app)
+{
+    const std::vector<TreeNode> tree = ReadTree(app.Handle(), app.Item(kTree));
+    if (!Check(tree.size() == kDemoTree.size(), "the tree shows demo.sty for Find"))
+        return;
+    SetForegroundWindow(app.main);
+    ClickNode(app, tree[0].item);
+    Check(WaitFor([&] { return FocusOf(app) == app.Item(kTree); }, 3000), "a click puts the focus in the tree");
+
+    PressKey('F', kCtrl);
+    HWND find = nullptr;
+    if (!Check(WaitFor([&] { return (find = FindDialogOf(app)) != nullptr; }, 5000),
+               "Ctrl+F opens the system's Find dialog"))
+        return;
+    Sync(find);
+    Check(IsWindowEnabled(app.main), "the main dialog stays usable beside it");
+    TypeText(kFindText);
+    PressKey(VK_RETURN);
+    Check(LandsOn(app, tree, DemoIndex(kFindHits[0])),
+          "Enter in it finds " + Utf8(kFindHits[0]) + ", selected with its rows showing");
+    const RECT shown = TreeItemRect(app.Handle(), app.Item(kTree), tree[DemoIndex(kFindHits[0])].item);
+    Check(!IsRectEmpty(&shown), "and opened out and scrolled into view");
+    Shot(app.main, L"find-dialog");
+    Check(WaitFor([&] { return FindDialogOf(app) == find; }, 1000), "the Find dialog stays open");
+    HWND field = FocusOf(app);
+    PressKey(VK_RETURN);
+    Check(LandsOn(app, tree, DemoIndex(kFindHits[1])), "Enter again finds " + Utf8(kFindHits[1]));
+    PressKey(VK_TAB);
+    Check(WaitFor([&] { return FocusOf(app) != field && GetAncestor(FocusOf(app), GA_ROOT) == find; }, 3000),
+          "Tab moves to the dialog's next control");
+    PressKey(VK_RETURN);
+    Check(LandsOn(app, tree, DemoIndex(kFindHits[2])), "Enter there is still Find Next: " + Utf8(kFindHits[2]));
+
+    // No match: the platform's message box says so, and nothing changes.
+    const std::vector<Row> rowsBefore = ReadRows(app.Handle(), app.Item(kList));
+    SendMessageW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"no such label"));
+    PressKey(VK_RETURN);
+    // The program's dialog that is neither the main one nor the Find dialog.
+    const auto messageBox = [&] {
+        for (HWND w = FindWindowExW(nullptr, nullptr, L"#32770", nullptr); w;
+             w = FindWindowExW(nullptr, w, L"#32770", nullptr))
+            if (w != app.main && w != find && ProcessOf(w) == app.Pid() && IsWindowVisible(w))
+                return w;
+        return HWND{};
+    };
+    HWND box = nullptr;
+    if (Check(WaitFor([&] { return (box = messageBox()) != nullptr; }, 5000),
+              "a text that matches nothing gets a message box")) {
+        const auto texts = StaticTexts(box);
+        Check(std::find(texts.begin(), texts.end(), L"Cannot find \"no such label\"") != texts.end(),
+              "saying Cannot find \"no such label\"");
+        PressKey(VK_RETURN);
+        Check(WaitFor([&] { return !IsWindow(box); }, 3000), "Enter closes it");
+        Check(SelectedItem(app) == tree[DemoIndex(kFindHits[2])].item &&
+                  ReadRows(app.Handle(), app.Item(kList)) == rowsBefore,
+              "and the selection and its rows are as they were");
+    }
+    SendMessageW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(kFindText));
+    PressKey(VK_RETURN);
+    Check(LandsOn(app, tree, DemoIndex(kFindHits[0])), "past the last match Find Next goes round to the first");
+    PressKey(VK_ESCAPE);
+    Check(WaitFor([&] { return !IsWindow(find); }, 3000), "Esc closes the Find dialog");
+    Check(IsWindow(app.main) && IsWindowEnabled(app.main), "and leaves the main dialog open");
+
+    if (!WaitFor([&] { return FocusOf(app) == app.Item(kTree); }, 2000))
+        ClickNode(app, tree[DemoIndex(kFindHits[0])].item);
+    PressKey(VK_F3);
+    Check(LandsOn(app, tree, DemoIndex(kFindHits[1])), "F3 finds the next match, " + Utf8(kFindHits[1]));
+    PressKey(VK_F3, kShift);
+    Check(LandsOn(app, tree, DemoIndex(kFindHits[0])), "Shift+F3 the one before, " + Utf8(kFindHits[0]));
+    PressKey(VK_F3, kShift);
+    Check(LandsOn(app, tree, DemoIndex(kFindHits[2])), "and again, going round, " + Utf8(kFindHits[2]));
+
+    EmptyTheClipboard();
+    PressKey('C', kCtrl);
+    Check(ClipboardIs(kFindHits[2]), "Ctrl+C in the tree copies the node's label");
+    const size_t branch = DemoIndex(kCopiedBranch);
+    if (branch < tree.size() && ClickNode(app, tree[branch].item)) {
+        PressKey('C', kCtrl | kShift);
+        Check(ClipboardIs(DumpedSubtree(branch)),
+              "Ctrl+Shift+C copies " + Utf8(kCopiedBranch) + " and its frames as lorvex-dump --rows prints them");
+    }
+    const RECT firstRow = ListItemRect(app.Handle(), app.Item(kList), 1);
+    PostMessageW(app.Item(kList), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(firstRow.left + 4, firstRow.top + 2));
+    PostMessageW(app.Item(kList), WM_LBUTTONUP, 0, MAKELPARAM(firstRow.left + 4, firstRow.top + 2));
+    Sync(app.main);
+    PressKey('C', kCtrl);
+    const std::vector<Row> rows = ExpectedRows(kDemoTree[branch]);
+    Check(ClipboardIs(rows[1].name + L"\t" + rows[1].value), "Ctrl+C in the list copies the selected row");
+
+    // A right-click selects the node under the pointer, then opens its menu.
+    const size_t leaf = DemoIndex(kClickedLeaf);
+    HWND treeWindow = app.Item(kTree);
+    const RECT rect = TreeItemRect(app.Handle(), treeWindow, tree[leaf].item);
+    POINT at{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    ClientToScreen(treeWindow, &at);
+    EmptyTheClipboard();
+    RightClickAt(at);
+    if (Check(WaitFor([&] { return OpenPopupMenu() != nullptr; }, 5000), "a right-click opens the node's menu")) {
+        Check(LandsOn(app, tree, leaf), "after selecting " + Utf8(kClickedLeaf) + ", its rows showing");
+        Shot(app.main, L"context-menu");
+        PressKey(VK_DOWN);
+        PressKey(VK_RETURN);
+        Check(WaitFor([&] { return !OpenPopupMenu(); }, 3000) && ClipboardIs(kClickedLeaf),
+              "its first entry, Copy, copies the label");
+    }
+    // From the keyboard, with the focus in the tree. Esc only with a menu
+    // open: in the main dialog it would end the program.
+    for (const auto& [vk, held, what] :
+         {std::tuple<WORD, unsigned, const char*>{VK_F10, kShift, "Shift+F10"}, {VK_APPS, kNone, "the menu key"}}) {
+        if (!WaitFor([&] { return FocusOf(app) == treeWindow; }, 1000))
+            ClickNode(app, tree[leaf].item);
+        PressKey(vk, held);
+        if (Check(WaitFor([&] { return OpenPopupMenu() != nullptr; }, 3000),
+                  std::string(what) + " opens the menu too")) {
+            PressKey(VK_ESCAPE);
+            Check(WaitFor([&] { return !OpenPopupMenu(); }, 3000), "and Esc closes it, the main dialog staying");
+        }
+    }
+    Check(IsWindow(app.main), "the main dialog is still open");
 }
 
 // --- the flows ---------------------------------------------------------------
@@ -681,6 +882,11 @@ void CheckChineseSty(const Lorvex& app, const TestFiles& files)
     ExpandAll(app, tree);
     ClickAndCheck(app, tree, kEdgeTree, L"RGN_SPINNER");
     Shot(app.main, L"chinese-sty");
+    if (!tree.empty() && ClickNode(app, tree[0].item)) {
+        EmptyTheClipboard();
+        PressKey('C', kCtrl);
+        Check(ClipboardIs(L"演示 文件"), "Ctrl+C copies the Chinese label of the file node whole");
+    }
     SaveWindow(app.main, g_shots, L"window-chinese-sty");
 }
 
@@ -763,6 +969,7 @@ int wmain(int argc, wchar_t** argv)
     CheckFileDialogsAndCancel(app);
     CheckOpenDemo(app, files);
     CheckHeaders(app, files);
+    CheckFindAndCopy(app);
     const HWND picture = CheckScenePicture(app);
     CheckChineseSty(app, files);
     if (picture)

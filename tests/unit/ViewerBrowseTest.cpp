@@ -122,10 +122,10 @@ protected:
     }
 
     // Runs the dialog with body as the inside of its modal loop.
-    void Run(const std::function<void()>& body)
+    INT_PTR Run(const std::function<void()>& body)
     {
         headless::PushModal([&](CDialog&) { body(); });
-        m_dlg.DoModal();
+        return m_dlg.DoModal();
     }
 
     // The sty "Browse..." button, with the file dialog answering path (or
@@ -193,6 +193,7 @@ protected:
     }
 
     std::string EditText(int id) { return headless::Text(headless::Child(m_dlg.m_hWnd, id)); }
+    HTREEITEM Selected() const { return m_dlg.m_tree.GetSelectedItem(); }
 
     std::string m_dir;
     std::vector<std::string> m_files;
@@ -511,7 +512,12 @@ StyWriter PictureDocument()
 class ScenePictureTest : public ViewerBrowseTest {
 protected:
     HWND Picture() const { return m_dlg.m_wndScenePicture.m_hWnd; }
-    void OpenPicture() { headless::Send(m_dlg.m_hWnd, WM_COMMAND, ID_VIEW_SCENE_PICTURE, 0); }
+    // Ctrl+P, wherever the focus is in the dialog.
+    void OpenPicture()
+    {
+        SetFocus(m_dlg.m_tree.m_hWnd);
+        headless::PressKey('P', headless::kCtrl);
+    }
     void ClickPicture(int x, int y) { headless::Send(Picture(), WM_LBUTTONDOWN, 0, MAKELONG(x, y)); }
     std::string Selected() const
     {
@@ -631,6 +637,171 @@ TEST_F(ScenePictureTest, ItDrawsTheSceneAndForgetsEachDocumentBeforeItGoes)
         EXPECT_EQ(empty[0].kind, headless::Drawn::Fill);
         ClickPicture(10, 10);
         EXPECT_EQ(m_dlg.m_tree.GetCount(), 0u);
+    });
+}
+
+// Find through the platform's Find dialog, its keys, and F3 and Shift+F3
+// after it, as a person types them.
+TEST_F(ViewerBrowseTest, FindNextSelectsEachMatchWithItsRowsAndGoesRound)
+{
+    const std::string sty = WriteSty("main.sty", SampleDocument());
+    const INT_PTR result = Run([&] {
+        OpenSty(sty);
+        SetFocus(m_dlg.m_tree.m_hWnd);
+        headless::PressKey('F', headless::kCtrl);
+        HWND find = headless::OpenFindDialog();
+        ASSERT_NE(find, nullptr);
+        EXPECT_EQ(GetWindow(find, GW_OWNER), m_dlg.m_hWnd);
+        EXPECT_TRUE(headless::IsChecked(find, headless::kFindDown));
+        EXPECT_FALSE(headless::IsChecked(find, headless::kMatchCase));
+
+        // From the top: the first region, its parents opened, its rows shown.
+        const HTREEITEM first = Find({"main", "Scene_1a", "ResGroup_0", "PicRigion_ff"});
+        const HTREEITEM second = Find({"main", "Scene_1a", "PicRigion_300"});
+        headless::Type(find, headless::kFindWhat, "picrigion");
+        headless::Click(find, IDOK);
+        EXPECT_EQ(Selected(), first);
+        EXPECT_TRUE(headless::IsTreeItemExpanded(m_dlg.m_tree.m_hWnd, Find({"main", "Scene_1a", "ResGroup_0"})));
+        ASSERT_EQ(ListRows().size(), 10u);
+        EXPECT_EQ(ListRows()[1], (std::pair<std::string, std::string>{"id", "0x000000ff"}));
+        // Enter in the dialog is its Find Next; past the last match it goes round.
+        headless::PressKey(VK_RETURN);
+        EXPECT_EQ(Selected(), second);
+        headless::PressKey(VK_RETURN);
+        EXPECT_EQ(Selected(), first);
+        headless::Click(find, headless::kFindUp);
+        headless::Click(find, IDOK);
+        EXPECT_EQ(Selected(), second);
+
+        // No match: the platform's message box says so over the dialog, and
+        // nothing else changes.
+        const Rows rows = ListRows();
+        headless::Click(find, headless::kMatchCase);
+        headless::Type(find, headless::kFindWhat, "PICRIGION");
+        headless::Click(find, IDOK);
+        ASSERT_EQ(headless::MessageBoxes().size(), 1u);
+        EXPECT_EQ(headless::MessageBoxes()[0].text, "Cannot find \"PICRIGION\"");
+        EXPECT_EQ(headless::MessageBoxes()[0].owner, find);
+        EXPECT_EQ(Selected(), second);
+        EXPECT_EQ(ListRows(), rows);
+
+        // Up, with the case as typed; Esc closes the dialog alone.
+        headless::Type(find, headless::kFindWhat, "Pic_");
+        headless::Click(find, IDOK);
+        const HTREEITEM lastPic = Find({"main", "Scene_1a", "Pic_ffffffff"});
+        EXPECT_EQ(Selected(), lastPic);
+        headless::PressKey(VK_ESCAPE);
+        EXPECT_EQ(headless::OpenFindDialog(), nullptr);
+
+        // F3 goes on down with the last text, Shift+F3 back up.
+        SetFocus(m_dlg.m_tree.m_hWnd);
+        headless::PressKey(VK_F3);
+        EXPECT_EQ(Selected(), Find({"main", "Scene_1a", "ResGroup_0", "ResGroup_10", "Pic_11"}));
+        headless::PressKey(VK_F3, headless::kShift);
+        EXPECT_EQ(Selected(), lastPic);
+
+        // Open again, it shows what it looked for; an id finds its scene.
+        headless::PressKey('F', headless::kCtrl);
+        find = headless::OpenFindDialog();
+        ASSERT_NE(find, nullptr);
+        EXPECT_EQ(headless::Text(headless::Child(find, headless::kFindWhat)), "Pic_");
+        EXPECT_TRUE(headless::IsChecked(find, headless::kMatchCase));
+        headless::Type(find, headless::kFindWhat, "26");
+        headless::Click(find, IDOK);
+        EXPECT_EQ(Selected(), Find({"main", "Scene_1a"}));
+        EXPECT_EQ(ListRows().size(), 30u);
+
+        // Enter in the tree still ends the program.
+        SetFocus(m_dlg.m_tree.m_hWnd);
+        headless::PressKey(VK_RETURN);
+    });
+    EXPECT_EQ(result, IDOK);
+}
+
+TEST_F(ViewerBrowseTest, CtrlCCopiesWhatTheFocusedControlShowsAsUnicodeText)
+{
+    const std::string sty = WriteSty("演示 文件.sty", SampleDocument());
+    Run([&] {
+        OpenSty(sty);
+        m_dlg.m_tree.SelectItem(m_dlg.m_tree.GetRootItem());
+        SetFocus(m_dlg.m_tree.m_hWnd);
+        headless::PressKey('C', headless::kCtrl);
+        EXPECT_EQ(headless::ClipboardText(), "演示 文件");
+
+        Select({"演示 文件", "Scene_1a", "ResGroup_0", "PicRigion_ff"});
+        SetFocus(m_dlg.m_list.m_hWnd);
+        headless::PressKey('C', headless::kCtrl);
+        EXPECT_EQ(headless::ClipboardText(),
+                  "type\t1\nid\t0x000000ff\noffset\t0x00000000\nx\t-1\ny\t20\n"
+                  "width\t65535\nheight\t40\nvisible\t0\nframes num\t9\n"
+                  "pic offset\t0x00001234\n");
+        headless::SelectListRow(m_dlg.m_list.m_hWnd, 1);
+        headless::PressKey('C', headless::kCtrl);
+        EXPECT_EQ(headless::ClipboardText(), "id\t0x000000ff");
+    });
+}
+
+TEST_F(ViewerBrowseTest, ContextMenusSelectTheNodeUnderThePointerAndRunTheirCommands)
+{
+    const std::string sty = WriteSty("main.sty", SampleDocument());
+    Run([&] {
+        OpenSty(sty);
+        HWND tree = m_dlg.m_tree.m_hWnd;
+        const HTREEITEM scene = Find({"main", "Scene_1a"});
+        m_dlg.m_tree.Expand(m_dlg.m_tree.GetRootItem(), TVE_EXPAND);
+
+        // The second row shows Scene_1a.
+        headless::PushMenuChoice(ID_TREE_EXPAND_ALL);
+        headless::RightClick(tree, 4, headless::kRowHeight + 4);
+        ASSERT_EQ(headless::PopupMenus().size(), 1u);
+        std::vector<std::string> texts;
+        for (const headless::MenuItem& item : headless::PopupMenus()[0].items) {
+            texts.push_back(item.text);
+            EXPECT_FALSE(item.nFlags & MF_GRAYED) << item.text;
+        }
+        EXPECT_EQ(texts,
+                  (std::vector<std::string>{"Copy", "Copy subtree", "", "Expand all", "Collapse all", "", "Find...",
+                                            "Scene picture"}));
+        EXPECT_EQ(Selected(), scene);
+        EXPECT_EQ(ListRows().size(), 30u);
+        for (const std::vector<std::string>& branch : {std::vector<std::string>{"main", "Scene_1a", "ResGroup_0"},
+                                                       {"main", "Scene_1a", "ResGroup_0", "PicRigion_ff"},
+                                                       {"main", "Scene_1a", "ResGroup_0", "ResGroup_10"}})
+            EXPECT_TRUE(headless::IsTreeItemExpanded(tree, Find(branch))) << branch.back();
+
+        // Shift+F10 and the menu key open it under the selected node.
+        SetFocus(tree);
+        headless::PushMenuChoice(ID_TREE_COPY);
+        headless::PressKey(VK_F10, headless::kShift);
+        EXPECT_EQ(headless::ClipboardText(), "Scene_1a");
+        POINT below{0, 2 * headless::kRowHeight};
+        ClientToScreen(tree, &below);
+        EXPECT_EQ(headless::PopupMenus().back().y, below.y);
+        headless::PushMenuChoice(ID_TREE_COLLAPSE_ALL);
+        headless::PressKey(VK_APPS);
+        EXPECT_FALSE(headless::IsTreeItemExpanded(tree, scene));
+        EXPECT_FALSE(headless::IsTreeItemExpanded(tree, Find({"main", "Scene_1a", "ResGroup_0"})));
+        EXPECT_EQ(headless::PopupMenus().size(), 3u);
+
+        // The list's menu: without a selected row only "Copy all rows" works.
+        SetFocus(m_dlg.m_list.m_hWnd);
+        headless::PushMenuChoice(ID_LIST_COPY_VALUE);
+        headless::PressKey(VK_APPS);
+        const auto& items = headless::PopupMenus().back().items;
+        ASSERT_EQ(items.size(), 3u);
+        EXPECT_EQ(items[0].text, "Copy row");
+        EXPECT_TRUE(items[0].nFlags & MF_GRAYED);
+        EXPECT_TRUE(items[1].nFlags & MF_GRAYED);
+        EXPECT_FALSE(items[2].nFlags & MF_GRAYED);
+        EXPECT_EQ(headless::ClipboardText(), "Scene_1a");
+        headless::SelectListRow(m_dlg.m_list.m_hWnd, 0);
+        headless::PushMenuChoice(ID_LIST_COPY_VALUE);
+        headless::RightClick(m_dlg.m_list.m_hWnd, 4, headless::kRowHeight + 4);
+        EXPECT_EQ(headless::ClipboardText(), "0x0000001a");
+
+        headless::PushMenuChoice(ID_EDIT_FIND);
+        headless::RightClick(tree, 4, headless::kRowHeight + 4);
+        EXPECT_NE(headless::OpenFindDialog(), nullptr);
     });
 }
 

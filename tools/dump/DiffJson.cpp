@@ -1,6 +1,6 @@
 #include "tools/dump/DiffWriters.h"
 #include "tools/dump/JsonOutput.h"
-#include "tools/dump/KindNames.h"
+#include "browse/KindNames.h"
 
 namespace {
 

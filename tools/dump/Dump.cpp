@@ -75,6 +75,7 @@ int RunDump(int argc, const char* const* argv, std::FILE* out, std::FILE* err)
     OutputBuffer output(out);
     const MacroNameIndex names(macros.head);
     bool differs = false;
+    size_t found = 0;
     if (options.check) {
         output.Write(options.styPath);
         output.Write(": valid\n");
@@ -93,6 +94,9 @@ int RunDump(int argc, const char* const* argv, std::FILE* out, std::FILE* err)
         const DiffOptions diff{options.allRows};
         differs = options.json ? WriteDiffJson(before, file, names, diff, output)
                                : WriteDiffText(before, file, names, diff, output);
+    } else if (options.findText) {
+        found = WriteFoundPaths(file, FileTitleOfPath(CString(options.styPath)), names,
+                                NodeMatcher(*options.findText, options.matchCase), output);
     } else {
         const CString title = FileTitleOfPath(CString(options.styPath));
         if (options.json)
@@ -104,5 +108,7 @@ int RunDump(int argc, const char* const* argv, std::FILE* out, std::FILE* err)
         std::fprintf(err, "lorvex-dump: the output could not be written whole\n");
         return kExitOutput;
     }
-    return differs ? kExitDiffers : kExitOk;
+    if (differs)
+        return kExitDiffers;
+    return options.findText && found == 0 ? kExitNoMatch : kExitOk;
 }

@@ -37,13 +37,22 @@ std::optional<int> ParseDumpOptions(int argc, const char* const* argv, std::FILE
             ->type_name("OLD.sty");
     app.add_flag("--all-rows", options.allRows, "With --diff: compare the offset, size and count rows too")
         ->needs(diffOption);
+    std::string findText;
+    CLI::Option* findOption =
+        app.add_option("--find", findText, "Print the label path of each node that matches TEXT, as the viewer's Find")
+            ->type_name("TEXT")
+            ->check([](const std::string& text) { return text.empty() ? "the text is empty" : ""; });
+    app.add_flag("--match-case", options.matchCase, "With --find: letters match only in the same case")
+        ->needs(findOption);
     app.get_formatter()->column_width(34);
     app.footer("Exit codes: 0 valid (with --diff: no difference), 1 invalid file or header, 2 usage error, "
                "3 a file that cannot be opened or read, 4 output that cannot be written, 5 with --diff: the "
-               "files differ.");
+               "files differ, 6 with --find: no node matches.");
     checkOption->excludes(formatOption)->excludes(rowsOption)->excludes(svgOption);
     svgOption->excludes(formatOption)->excludes(rowsOption);
     diffOption->excludes(rowsOption)->excludes(checkOption)->excludes(svgOption);
+    findOption->excludes(formatOption)->excludes(rowsOption)->excludes(checkOption)->excludes(svgOption)->excludes(
+        diffOption);
 
     try {
         app.parse(argc, argv);
@@ -62,5 +71,7 @@ std::optional<int> ParseDumpOptions(int argc, const char* const* argv, std::FILE
         options.svgScene = scene;
     if (!diffOption->empty())
         options.diffBefore = before;
+    if (!findOption->empty())
+        options.findText = findText;
     return std::nullopt;
 }

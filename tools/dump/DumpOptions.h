@@ -16,6 +16,8 @@ struct DumpOptions {
     bool visibleOnly = false;
     std::optional<std::string> diffBefore;  // --diff: the older file; styPath is the newer
     bool allRows = false;
+    std::optional<std::string> findText;
+    bool matchCase = false;
 };
 
 // Reads argv (UTF-8) into options. Returns an exit code when the program

@@ -8,4 +8,5 @@ enum DumpExitCode : int {
     kExitUnreadable = 3,  // the style file or header cannot be opened or read
     kExitOutput = 4,      // the output could not be written whole
     kExitDiffers = 5,     // --diff: the two files differ, output complete
+    kExitNoMatch = 6,     // --find: no node matches
 };

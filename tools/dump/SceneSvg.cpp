@@ -3,9 +3,10 @@
 #include <charconv>
 #include <cstdint>
 
+#include "browse/DocumentWalk.h"
+#include "browse/KindNames.h"
 #include "browse/NodeLabels.h"
 #include "browse/SceneLayout.h"
-#include "tools/dump/KindNames.h"
 #include "tools/dump/ValidUtf8.h"
 
 namespace {

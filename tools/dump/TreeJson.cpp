@@ -1,8 +1,8 @@
 #include <vector>
 
 #include "browse/DocumentWalk.h"
+#include "browse/KindNames.h"
 #include "tools/dump/JsonOutput.h"
-#include "tools/dump/KindNames.h"
 #include "tools/dump/TreeWriters.h"
 
 namespace {

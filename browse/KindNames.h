@@ -1,4 +1,5 @@
-// The word each kind of node goes by in the text and JSON dumps.
+// The word each kind of node goes by in the tree as text, the JSON dump and
+// the scene picture.
 #pragma once
 
 #include "browse/NodeTag.h"
