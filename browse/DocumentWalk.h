@@ -10,7 +10,7 @@
 #include <cstdint>
 
 #include "browse/MacroNameIndex.h"
-#include "browse/NodeTag.h"
+#include "browse/NodeKind.h"
 #include "browse/PropertyRows.h"
 #include "style/StyleFile.h"
 

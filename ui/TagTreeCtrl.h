@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "browse/NodeTag.h"
+#include "ui/NodeTag.h"
 #include "framework/afxcmn.h"
 
 class CTagTreeCtrl : public CTreeCtrl {

@@ -2,9 +2,9 @@
 
 #include <vector>
 
-#include "browse/NodeTag.h"
 #include "ui/AboutDlg.h"
 #include "ui/IconPlacement.h"
+#include "ui/NodeTag.h"
 
 namespace {
 
@@ -162,9 +162,8 @@ void CViewerDlg::OnTreeSelChanged(NMHDR* pNMHDR, LRESULT* pResult)
     if (!pTag)
         return;
 
-    // Under Wine a visible list repaints after every row it gains, which
-    // made a scene's 30 rows take most of a second to show; it repaints
-    // once, filled.
+    // A visible list repaints after every row it gains, and under Wine each
+    // repaint is slow enough to watch; the list repaints once, filled.
     m_list.SetRedraw(FALSE);
     m_list.DeleteAllItems();
     switch (pTag->kind) {

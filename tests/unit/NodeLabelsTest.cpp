@@ -3,7 +3,6 @@
 #include <string>
 
 #include "browse/FileTitle.h"
-#include "browse/MacroLookup.h"
 #include "browse/NodeLabels.h"
 #include "framework/core/Path.h"
 
@@ -26,7 +25,7 @@ TEST(NodeLabels, GeneratedFromTheIdInLowerCaseHex)
     EXPECT_EQ(FrameLabel(100).GetString(), "Frame100");
 }
 
-TEST(NodeLabels, MacroNamesWinAsTheListWalkFindsThem)
+TEST(NodeLabels, TheFirstNameOfAnIdInTheListWins)
 {
     NameIdNode empty{nullptr, "", 7};
     NameIdNode top{&empty, "TOP", 0x80000000u};
@@ -41,19 +40,6 @@ TEST(NodeLabels, MacroNamesWinAsTheListWalkFindsThem)
     EXPECT_EQ(Label(NodeKind::String, 0x80000000u, &first), "TOP");
     EXPECT_EQ(Label(NodeKind::PicRegion, 7, &first), "");
     EXPECT_EQ(Label(NodeKind::Pic, 0x1B, &first), "Pic_1b");
-
-    // The index answers as the list walk does, for every id in the list
-    // and for ones it lacks.
-    const MacroNameIndex index(&first);
-    for (uint32_t id : {0x1Au, 0u, 0x80000000u, 7u, 0x1Bu, 0xFFFFFFFFu}) {
-        CString walked = "none";
-        const bool found = LookupMacroName(&first, id, walked);
-        const CString* indexed = index.Find(id);
-        ASSERT_EQ(indexed != nullptr, found) << id;
-        if (found) {
-            EXPECT_EQ(*indexed, walked) << id;
-        }
-    }
 }
 
 std::string Title(std::string name)

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "framework/headless/Headless.h"
+#include "framework/headless/Testing.h"
 #include "ui/TagTreeCtrl.h"
 
 namespace {

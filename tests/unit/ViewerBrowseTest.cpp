@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-#include "framework/headless/Headless.h"
+#include "tests/unit/HeadlessDialogs.h"
 #include "style/StyWriter.h"
 #include "ui/ViewerDlg.h"
 

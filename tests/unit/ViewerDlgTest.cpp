@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/ViewerApp.h"
-#include "framework/headless/Headless.h"
+#include "tests/unit/HeadlessDialogs.h"
 #include "ui/ViewerDlg.h"
 
 namespace {

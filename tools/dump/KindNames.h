@@ -1,7 +1,7 @@
 // The word each kind of node goes by in the text and JSON dumps.
 #pragma once
 
-#include "browse/NodeTag.h"
+#include "browse/NodeKind.h"
 
 constexpr const char* KindName(NodeKind kind)
 {
