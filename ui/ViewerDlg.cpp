@@ -140,8 +140,7 @@ void CViewerDlg::OnBrowseSty()
     m_strStyPath = dlg.GetPathName();
     UpdateData(FALSE);
     m_strFileTitle = dlg.GetFileName();
-    PathRemoveExtension(m_strFileTitle.GetBuffer(MAX_PATH));
-    m_strFileTitle.ReleaseBuffer(-1);
+    CutToFileTitle(m_strFileTitle);
 
     m_pStyleFile = new StyleFile;
     if (m_pStyleFile->ParseFile(m_strStyPath)) {

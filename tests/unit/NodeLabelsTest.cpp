@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "browse/FileTitle.h"
 #include "browse/NodeLabels.h"
 #include "framework/core/Path.h"
 
@@ -45,12 +44,11 @@ TEST(NodeLabels, TheFirstNameOfAnIdInTheListWins)
 std::string Title(std::string name)
 {
     CString title = name.c_str();
-    PathRemoveExtension(title.GetBuffer(MAX_PATH));
-    title.ReleaseBuffer(-1);
+    CutToFileTitle(title);
     return title.GetString();
 }
 
-TEST(FileTitle, OnlyTheLastExtensionGoes)
+TEST(FileTitle, TheLastNameWithoutOnlyItsLastExtension)
 {
     EXPECT_EQ(Title("main.sty"), "main");
     EXPECT_EQ(Title("a.b.sty"), "a.b");
@@ -60,15 +58,10 @@ TEST(FileTitle, OnlyTheLastExtensionGoes)
     // As the platform's shell has it: an "extension" holding a space is none.
     EXPECT_EQ(Title("v1.2 final"), "v1.2 final");
     EXPECT_EQ(Title(""), "");
-}
-
-TEST(FileTitle, APathGivesItsLastNameWithoutItsLastExtension)
-{
-    EXPECT_EQ(FileTitleOfPath("ui/main.v2.sty").GetString(), "main.v2");
-    EXPECT_EQ(FileTitleOfPath("C:\\演示 文件夹\\演示 文件.sty").GetString(), "演示 文件");
-    EXPECT_EQ(FileTitleOfPath("a.dir/noext").GetString(), "noext");
-    EXPECT_EQ(FileTitleOfPath("plain.sty").GetString(), "plain");
-    EXPECT_EQ(FileTitleOfPath("dir/").GetString(), "");
+    EXPECT_EQ(Title("ui/main.v2.sty"), "main.v2");
+    EXPECT_EQ(Title("C:\\演示 文件夹\\演示 文件.sty"), "演示 文件");
+    EXPECT_EQ(Title("a.dir/noext"), "noext");
+    EXPECT_EQ(Title("dir/"), "");
 }
 
 }  // namespace

@@ -7,8 +7,8 @@
 
 #include "browse/DocumentWalk.h"
 #include "browse/NodeLabels.h"
+#include "framework/core/Utf.h"
 #include "tools/dump/KindNames.h"
-#include "tools/dump/ValidUtf8.h"
 
 namespace {
 
@@ -136,7 +136,7 @@ public:
     // characters XML does not allow replaced.
     void Escaped(std::string_view text)
     {
-        for (char c : ValidUtf8(text)) {
+        for (char c : AfxValidUtf8(text)) {
             switch (c) {
             case '&':
                 m_out.Write("&amp;");

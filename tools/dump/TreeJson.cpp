@@ -3,9 +3,9 @@
 #include <vector>
 
 #include "browse/DocumentWalk.h"
+#include "framework/core/Utf.h"
 #include "tools/dump/KindNames.h"
 #include "tools/dump/TreeWriters.h"
-#include "tools/dump/ValidUtf8.h"
 
 // The writer's fast path: room for a whole string is made once, then its
 // bytes go in unchecked.
@@ -98,10 +98,10 @@ private:
     // JSON text is UTF-8; a file name may not be.
     void String(const std::string& text)
     {
-        if (IsValidUtf8(text)) {
+        if (AfxIsUtf8(text)) {
             m_writer.String(text.data(), static_cast<rapidjson::SizeType>(text.size()));
         } else {
-            const std::string valid = ValidUtf8(text);
+            const std::string valid = AfxValidUtf8(text);
             m_writer.String(valid.data(), static_cast<rapidjson::SizeType>(valid.size()));
         }
     }
