@@ -59,19 +59,23 @@ char32_t DecodeUtf8(std::string_view text, size_t& pos)
 
 AfxWideString AfxUtf8ToWide(std::string_view text)
 {
-    AfxWideString out;
-    out.reserve(text.size());
+    // No byte gives more than one UTF-16 unit (four give a surrogate pair),
+    // so the text's length is room enough. Every tree item's label comes
+    // through here, so units are stored, not appended.
+    AfxWideString out(text.size(), 0);
+    size_t length = 0;
     for (size_t pos = 0; pos < text.size();) {
         char32_t code = DecodeUtf8(text, pos);
         if (code == kIllFormed)
             code = kReplacement;
         if (code < 0x10000) {
-            out += static_cast<WCHAR>(code);
+            out[length++] = static_cast<WCHAR>(code);
         } else {
-            out += static_cast<WCHAR>(0xD800 + ((code - 0x10000) >> 10));
-            out += static_cast<WCHAR>(0xDC00 + ((code - 0x10000) & 0x3FF));
+            out[length++] = static_cast<WCHAR>(0xD800 + ((code - 0x10000) >> 10));
+            out[length++] = static_cast<WCHAR>(0xDC00 + ((code - 0x10000) & 0x3FF));
         }
     }
+    out.resize(length);
     return out;
 }
 
