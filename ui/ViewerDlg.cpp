@@ -27,6 +27,7 @@ ON_BN_CLICKED(IDC_BROWSE_STY, &CViewerDlg::OnBrowseSty)
 ON_NOTIFY(TVN_SELCHANGED, IDC_TREE, &CViewerDlg::OnTreeSelChanged)
 ON_BN_CLICKED(IDC_BROWSE_HEADER, &CViewerDlg::OnBrowseHeader)
 ON_BN_CLICKED(IDC_UPDATE, &CViewerDlg::OnUpdate)
+ON_COMMAND(ID_VIEW_SCENE_PICTURE, &CViewerDlg::OnScenePicture)
 END_MESSAGE_MAP()
 
 CViewerDlg::CViewerDlg(CWnd* pParent) : CDialog(IDD_MAIN, pParent)
@@ -134,6 +135,7 @@ void CViewerDlg::OnBrowseSty()
     // no node is left naming what is about to be freed, whatever the parse
     // of the new file gives.
     m_tree.DeleteAllItems();
+    m_wndScenePicture.Clear();
     delete m_pStyleFile;
     m_pStyleFile = nullptr;
 
@@ -194,6 +196,7 @@ void CViewerDlg::OnTreeSelChanged(NMHDR* pNMHDR, LRESULT* pResult)
     m_list.SetRedraw(TRUE);
     UpdateData(FALSE);
     *pResult = 0;
+    ShowInScenePicture(hItem);
 }
 
 void CViewerDlg::OnBrowseHeader()
@@ -237,23 +240,14 @@ public:
     bool Enter(const BrowseNode& node) override
     {
         const HTREEITEM hParent = m_items.empty() ? TVI_ROOT : m_items.back();
-        HTREEITEM hItem = nullptr;
-        switch (node.kind) {
-        case NodeKind::File:
+        HTREEITEM hItem;
+        if (node.kind == NodeKind::File)
             hItem = m_dlg.InsertTaggedItem(m_dlg.m_strFileTitle, NodeKind::File,
                                            reinterpret_cast<uintptr_t>(node.header), hParent);
-            break;
-        case NodeKind::Scene:
+        else if (node.kind == NodeKind::Scene)
             hItem = m_dlg.InsertSceneNode(hParent, node, m_names);
-            break;
-        case NodeKind::ResGroup:
-        case NodeKind::PicRegion:
-        case NodeKind::Pic:
-        case NodeKind::String:
-        case NodeKind::Frame:
+        else  // a resource or a frame
             hItem = m_dlg.InsertResNode(hParent, node, m_names);
-            break;
-        }
         m_items.push_back(hItem);
         return true;
     }
@@ -278,6 +272,7 @@ void CViewerDlg::RebuildTree()
     CTreeFill fill(*this, names);
     WalkDocument(*m_pStyleFile, fill);
     m_tree.SetRedraw(TRUE);
+    RefreshScenePicture(names);
 }
 
 HTREEITEM CViewerDlg::InsertSceneNode(HTREEITEM hParent, const BrowseNode& node, const MacroNameIndex& names)
@@ -346,4 +341,96 @@ void CViewerDlg::AddRows(const PropertyRows& rows)
         m_list.SetItemText(nItem, 1, strValue);
         ++nItem;
     }
+}
+
+void CViewerDlg::OnScenePicture()
+{
+    const HTREEITEM hItem = m_tree.GetSelectedItem();
+    if (!m_wndScenePicture.IsOpen()) {
+        const PictureTarget target = PictureTargetOf(hItem);
+        m_wndScenePicture.Open(this, target.pScene, MacroNameIndex(m_pMacroList),
+                               [this](const Scene& scene, const Res* pRes) { SelectPicked(scene, pRes); });
+    }
+    ShowInScenePicture(hItem);
+}
+
+CViewerDlg::PictureTarget CViewerDlg::PictureTargetOf(HTREEITEM hItem) const
+{
+    PictureTarget target;
+    for (HTREEITEM h = hItem; h && !target.pScene; h = m_tree.GetParentItem(h)) {
+        const auto* pTag = reinterpret_cast<const NodeTag*>(m_tree.GetItemData(h));
+        if (!pTag)
+            break;
+        switch (pTag->kind) {
+        case NodeKind::Scene:
+            target.pScene = reinterpret_cast<const Scene*>(pTag->payload);
+            break;
+        case NodeKind::ResGroup:
+        case NodeKind::PicRegion:
+        case NodeKind::Pic:
+        case NodeKind::String:
+            if (!target.pRes)
+                target.pRes = reinterpret_cast<const Res*>(pTag->payload);
+            break;
+        case NodeKind::File:
+        case NodeKind::Frame:
+            break;
+        }
+    }
+    if (!target.pScene && m_pStyleFile && !m_pStyleFile->scenes.empty())
+        target.pScene = m_pStyleFile->scenes[0];
+    return target;
+}
+
+void CViewerDlg::ShowInScenePicture(HTREEITEM hItem)
+{
+    if (!m_wndScenePicture.IsOpen())
+        return;
+    const PictureTarget target = PictureTargetOf(hItem);
+    if (target.pScene != m_wndScenePicture.GetScene())
+        m_wndScenePicture.ShowScene(target.pScene, MacroNameIndex(m_pMacroList));
+    m_wndScenePicture.Highlight(target.pRes);
+}
+
+void CViewerDlg::SelectPicked(const Scene& scene, const Res* pRes)
+{
+    for (HTREEITEM hScene = m_tree.GetChildItem(m_tree.GetRootItem()); hScene;
+         hScene = m_tree.GetNextSiblingItem(hScene)) {
+        const auto* pTag = reinterpret_cast<const NodeTag*>(m_tree.GetItemData(hScene));
+        if (!pTag || pTag->kind != NodeKind::Scene || pTag->payload != reinterpret_cast<uintptr_t>(&scene))
+            continue;
+        // Selecting a node sends the notice that shows its rows and moves
+        // the picture's highlight to it.
+        if (HTREEITEM hItem = pRes ? FindResItem(hScene, pRes) : hScene)
+            m_tree.SelectItem(hItem);
+        return;
+    }
+}
+
+// Resources nest at most sty::kMaxDepth levels, so recursion stays shallow
+// enough.
+HTREEITEM CViewerDlg::FindResItem(HTREEITEM hParent, const Res* pRes) const
+{
+    for (HTREEITEM hItem = m_tree.GetChildItem(hParent); hItem; hItem = m_tree.GetNextSiblingItem(hItem)) {
+        const auto* pTag = reinterpret_cast<const NodeTag*>(m_tree.GetItemData(hItem));
+        // A frame's payload is its index, never a resource.
+        if (!pTag || pTag->kind == NodeKind::Frame)
+            continue;
+        if (pTag->payload == reinterpret_cast<uintptr_t>(pRes))
+            return hItem;
+        if (pTag->kind == NodeKind::ResGroup)
+            if (HTREEITEM hFound = FindResItem(hItem, pRes))
+                return hFound;
+    }
+    return nullptr;
+}
+
+void CViewerDlg::RefreshScenePicture(const MacroNameIndex& names)
+{
+    if (!m_wndScenePicture.IsOpen())
+        return;
+    const Scene* pScene = m_wndScenePicture.GetScene();
+    if (!pScene && !m_pStyleFile->scenes.empty())
+        pScene = m_pStyleFile->scenes[0];
+    m_wndScenePicture.ShowScene(pScene, names);
 }

@@ -10,6 +10,7 @@
 #include "framework/afxwin.h"
 #include "style/StyleFile.h"
 #include "style/uiFile.h"
+#include "ui/ScenePictureWnd.h"
 #include "ui/TagTreeCtrl.h"
 #include "ui/resource.h"
 
@@ -29,6 +30,9 @@ public:
     CImageList m_imageList;
     NameIdNode* m_pMacroList;  // owns the nodes
     HICON m_hIcon;
+    // Beside the dialog while open; it shows a scene of m_pStyleFile or
+    // nothing.
+    CScenePictureWnd m_wndScenePicture;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -41,6 +45,7 @@ protected:
     afx_msg void OnTreeSelChanged(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnBrowseHeader();
     afx_msg void OnUpdate();
+    afx_msg void OnScenePicture();
 
     // Reloads the macro table from m_strHeaderPath, if one is set.
     void LoadHeaderMacros();
@@ -65,6 +70,24 @@ protected:
     void ShowStringInfo(const Res* pRes);
     void ShowFrameInfo(const Res* pRegion, size_t nFrame);
     void AddRows(const PropertyRows& rows);
+
+    // What the scene picture shows for a tree item: the scene it lies in
+    // (the first scene for the file node or no item) and the resource it
+    // shows (a frame's region; none for a scene).
+    struct PictureTarget {
+        const Scene* pScene = nullptr;
+        const Res* pRes = nullptr;
+    };
+    PictureTarget PictureTargetOf(HTREEITEM hItem) const;
+    // The picture follows the tree.
+    void ShowInScenePicture(HTREEITEM hItem);
+    // The tree follows the picture: selects pRes's node, or the scene's
+    // where pRes is null.
+    void SelectPicked(const Scene& scene, const Res* pRes);
+    HTREEITEM FindResItem(HTREEITEM hParent, const Res* pRes) const;
+    // After a rebuild: the scene the picture showed, relabelled, or the
+    // document's first.
+    void RefreshScenePicture(const MacroNameIndex& names);
 
 private:
     class CTreeFill;

@@ -30,5 +30,8 @@
 #define IDC_BROWSE_HEADER 1005
 #define IDC_UPDATE 1006
 
+// Opens the scene picture beside the main dialog.
+#define ID_VIEW_SCENE_PICTURE 0x8101
+
 // System-menu command; the low four bits stay clear for the system's use.
 #define IDM_ABOUTBOX 0x0010

@@ -35,8 +35,40 @@ struct _IMAGELIST {
     std::vector<HICON> images;
 };
 
+namespace headless {
+// Each drawing object's struct starts with its kind, so that SelectObject
+// can tell what it is given.
+enum class GdiKind { Pen, Brush, Bitmap, Font };
+}  // namespace headless
+
+struct HPEN__ {
+    headless::GdiKind kind;
+    int style;
+    int width;
+    COLORREF color;
+};
+struct HBRUSH__ {
+    headless::GdiKind kind;
+};
+struct HBITMAP__ {
+    headless::GdiKind kind;
+    int cx;
+    int cy;
+};
+struct HFONT__ {
+    headless::GdiKind kind;
+};
+
 struct HDC__ {
     std::vector<headless::IconDraw> icons;
+    std::vector<headless::Drawn> drawn;
+    HPEN pen = nullptr;
+    HBRUSH brush = nullptr;
+    HBITMAP bitmap = nullptr;
+    HFONT font = nullptr;
+    COLORREF bkColor = RGB(255, 255, 255);
+    COLORREF textColor = 0;
+    int bkMode = 2;  // OPAQUE
 };
 
 struct HWND__ {
@@ -52,6 +84,8 @@ struct HWND__ {
     std::vector<std::unique_ptr<HWND__>> children;
     std::vector<headless::Message> defaultCalls;
     std::deque<HDC__> paints;  // one per BeginPaint, kept for the tests
+    bool invalid = false;      // awaits a WM_PAINT
+    SCROLLINFO scroll[2] = {};  // SB_HORZ, SB_VERT
 
     // Dialogs
     bool dialog = false;
@@ -76,6 +110,10 @@ struct State {
     std::map<UINT, AfxWideString> strings;
     std::map<UINT, std::unique_ptr<HICON__>> icons;
     std::vector<std::unique_ptr<HWND__>> topLevel;
+    std::map<AfxWideString, WNDCLASSEXW> classes;
+    std::vector<std::unique_ptr<HDC__>> memoryDCs;
+    std::vector<std::unique_ptr<HPEN__>> pens;
+    std::vector<std::unique_ptr<HBITMAP__>> bitmaps;
 };
 
 State& GetState();

@@ -98,7 +98,21 @@ std::vector<Paint> Paints(HWND hWnd)
     std::vector<Paint> out;
     if (hWnd)
         for (HDC__& dc : hWnd->paints)
-            out.push_back({&dc, dc.icons});
+            out.push_back({&dc, dc.icons, dc.drawn});
+    return out;
+}
+
+SCROLLINFO ScrollBar(HWND hWnd, int nBar)
+{
+    return hWnd ? hWnd->scroll[nBar == SB_VERT ? 1 : 0] : SCROLLINFO{};
+}
+
+std::vector<HWND> OwnedWindows(HWND hOwner)
+{
+    std::vector<HWND> out;
+    for (const auto& window : GetState().topLevel)
+        if (hOwner && window->owner == hOwner)
+            out.push_back(window.get());
     return out;
 }
 

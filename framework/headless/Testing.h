@@ -56,10 +56,24 @@ struct IconDraw {
     HICON icon;
 };
 
+// One thing drawn through a device context, in the coordinates of the
+// window it reached (a copy from an off-screen context brings what was drawn
+// there, moved to where it was copied).
+struct Drawn {
+    enum Kind { Fill, Frame, Text } kind;
+    RECT rect;       // filled; framed; a text's clipping rectangle, if any
+    COLORREF color;  // of the fill, the pen or the text
+    int penStyle;    // frames: PS_SOLID, PS_DASH
+    int penWidth;
+    POINT at;          // texts: where they start
+    std::string text;  // texts
+};
+
 // One BeginPaint on a window, with what was drawn through its device context.
 struct Paint {
     HDC hdc;
     std::vector<IconDraw> icons;
+    std::vector<Drawn> drawn;
 };
 
 // Queues the body of the next modal loop, run with the dialog's window once
@@ -99,6 +113,10 @@ std::string Text(HWND hWnd);
 // procedure, oldest first.
 std::vector<Message> DefaultCalls(HWND hWnd);
 std::vector<Paint> Paints(HWND hWnd);
+// The window's scroll bar nBar (SB_HORZ or SB_VERT) as last set.
+SCROLLINFO ScrollBar(HWND hWnd, int nBar);
+// The top-level windows a window owns, oldest first.
+std::vector<HWND> OwnedWindows(HWND hOwner);
 std::vector<MenuItem> MenuItems(HMENU hMenu);
 std::vector<HICON> Images(HIMAGELIST hImageList);
 // Items of a tree in display order, depth first.

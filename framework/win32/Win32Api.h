@@ -29,6 +29,10 @@ struct HICON__;
 struct HMENU__;
 struct HDC__;
 struct HINSTANCE__;
+struct HPEN__;
+struct HBRUSH__;
+struct HBITMAP__;
+struct HFONT__;
 struct HMONITOR__;
 typedef HWND__* HWND;
 typedef HICON__* HICON;
@@ -38,6 +42,13 @@ typedef HINSTANCE__* HINSTANCE;
 typedef HINSTANCE HMODULE;
 typedef HMONITOR__* HMONITOR;
 typedef HICON HCURSOR;
+typedef HPEN__* HPEN;
+typedef HBRUSH__* HBRUSH;
+typedef HBITMAP__* HBITMAP;
+typedef HFONT__* HFONT;
+typedef void* HGDIOBJ;
+typedef DWORD COLORREF;
+typedef WORD ATOM;
 typedef struct _TREEITEM* HTREEITEM;
 typedef struct _IMAGELIST* HIMAGELIST;
 
@@ -49,6 +60,12 @@ typedef INT_PTR(CALLBACK* DLGPROC)(HWND, UINT, WPARAM, LPARAM);
 #define MAKELONG(a, b) ((LONG)(((WORD)(((DWORD_PTR)(a)) & 0xffff)) | ((DWORD)((WORD)(((DWORD_PTR)(b)) & 0xffff))) << 16))
 #define MAKEWPARAM(l, h) ((WPARAM)(DWORD)MAKELONG(l, h))
 #define MAKEINTRESOURCEW(i) ((LPWSTR)((uintptr_t)((WORD)(i))))
+#define MAKEINTRESOURCEA(i) ((LPSTR)((uintptr_t)((WORD)(i))))
+#define RGB(r, g, b) ((COLORREF)(((BYTE)(r) | ((WORD)((BYTE)(g)) << 8)) | (((DWORD)(BYTE)(b)) << 16)))
+#define GetRValue(rgb) ((BYTE)(rgb))
+#define GetGValue(rgb) ((BYTE)(((WORD)(rgb)) >> 8))
+#define GetBValue(rgb) ((BYTE)((rgb) >> 16))
+#define GET_WHEEL_DELTA_WPARAM(wParam) ((short)HIWORD(wParam))
 #define IS_INTRESOURCE(r) ((((uintptr_t)(r)) >> 16) == 0)
 
 struct RECT {
@@ -56,6 +73,9 @@ struct RECT {
 };
 struct POINT {
     LONG x, y;
+};
+struct SIZE {
+    LONG cx, cy;
 };
 struct PAINTSTRUCT {
     HDC hdc;
@@ -77,9 +97,49 @@ struct INITCOMMONCONTROLSEX {
     DWORD dwSize;
     DWORD dwICC;
 };
+struct SCROLLINFO {
+    UINT cbSize;
+    UINT fMask;
+    int nMin;
+    int nMax;
+    UINT nPage;
+    int nPos;
+    int nTrackPos;
+};
+typedef SCROLLINFO* LPSCROLLINFO;
+struct CREATESTRUCTW {
+    LPVOID lpCreateParams;
+    HINSTANCE hInstance;
+    HMENU hMenu;
+    HWND hwndParent;
+    int cy;
+    int cx;
+    int y;
+    int x;
+    LONG style;
+    LPCWSTR lpszName;
+    LPCWSTR lpszClass;
+    DWORD dwExStyle;
+};
+struct WNDCLASSEXW {
+    UINT cbSize;
+    UINT style;
+    WNDPROC lpfnWndProc;
+    int cbClsExtra;
+    int cbWndExtra;
+    HINSTANCE hInstance;
+    HICON hIcon;
+    HCURSOR hCursor;
+    HBRUSH hbrBackground;
+    LPCWSTR lpszMenuName;
+    LPCWSTR lpszClassName;
+    HICON hIconSm;
+};
 
 // Windows
+#define WM_CREATE 0x0001
 #define WM_DESTROY 0x0002
+#define WM_SIZE 0x0005
 #define WM_SETREDRAW 0x000B
 #define WM_SETTEXT 0x000C
 #define WM_GETTEXT 0x000D
@@ -87,15 +147,48 @@ struct INITCOMMONCONTROLSEX {
 #define WM_PAINT 0x000F
 #define WM_CLOSE 0x0010
 #define WM_ICONERASEBKGND 0x0027
+#define WM_GETFONT 0x0031
 #define WM_QUERYDRAGICON 0x0037
 #define WM_NOTIFY 0x004E
 #define WM_NOTIFYFORMAT 0x0055
 #define WM_GETICON 0x007F
 #define WM_SETICON 0x0080
+#define WM_NCCREATE 0x0081
 #define WM_NCDESTROY 0x0082
 #define WM_INITDIALOG 0x0110
 #define WM_COMMAND 0x0111
 #define WM_SYSCOMMAND 0x0112
+#define WM_HSCROLL 0x0114
+#define WM_VSCROLL 0x0115
+#define WM_LBUTTONDOWN 0x0201
+#define WM_MOUSEWHEEL 0x020A
+
+#define WS_OVERLAPPEDWINDOW 0x00CF0000L
+#define WS_HSCROLL 0x00100000L
+#define WS_VSCROLL 0x00200000L
+#define CS_VREDRAW 0x0001
+#define CS_HREDRAW 0x0002
+// The 8-bit form, as the framework names resources.
+#define IDC_ARROW MAKEINTRESOURCEA(32512)
+#define SW_SHOW 5
+
+#define SB_HORZ 0
+#define SB_VERT 1
+#define SB_LINEUP 0
+#define SB_LINEDOWN 1
+#define SB_PAGEUP 2
+#define SB_PAGEDOWN 3
+#define SB_THUMBPOSITION 4
+#define SB_THUMBTRACK 5
+#define SB_TOP 6
+#define SB_BOTTOM 7
+#define SIF_RANGE 0x0001
+#define SIF_PAGE 0x0002
+#define SIF_POS 0x0004
+#define SIF_TRACKPOS 0x0010
+#define SIF_ALL (SIF_RANGE | SIF_PAGE | SIF_POS | SIF_TRACKPOS)
+#define MK_SHIFT 0x0004
+#define WHEEL_DELTA 120
 
 #define ICON_SMALL 0
 #define ICON_BIG 1
@@ -161,9 +254,48 @@ INT_PTR DialogBoxParamW(HINSTANCE hInstance, LPCWSTR lpTemplateName, HWND hWndPa
 BOOL EndDialog(HWND hDlg, INT_PTR nResult);
 int MessageBoxW(HWND hWnd, LPCWSTR lpText, LPCWSTR lpCaption, UINT uType);
 
+ATOM RegisterClassExW(const WNDCLASSEXW* lpwcx);
+BOOL GetClassInfoExW(HINSTANCE hInstance, LPCWSTR lpszClass, WNDCLASSEXW* lpwcx);
+HWND CreateWindowExW(DWORD dwExStyle, LPCWSTR lpClassName, LPCWSTR lpWindowName, DWORD dwStyle, int X, int Y,
+                     int nWidth, int nHeight, HWND hWndParent, HMENU hMenu, HINSTANCE hInstance, LPVOID lpParam);
+BOOL DestroyWindow(HWND hWnd);
+BOOL ShowWindow(HWND hWnd, int nCmdShow);
+BOOL UpdateWindow(HWND hWnd);
+BOOL InvalidateRect(HWND hWnd, const RECT* lpRect, BOOL bErase);
+BOOL AdjustWindowRectEx(RECT* lpRect, DWORD dwStyle, BOOL bMenu, DWORD dwExStyle);
+HCURSOR LoadCursorW(HINSTANCE hInstance, LPCWSTR lpCursorName);
+int SetScrollInfo(HWND hwnd, int nBar, const SCROLLINFO* lpsi, BOOL redraw);
+BOOL GetScrollInfo(HWND hwnd, int nBar, SCROLLINFO* lpsi);
+
 HDC BeginPaint(HWND hWnd, PAINTSTRUCT* lpPaint);
 BOOL EndPaint(HWND hWnd, const PAINTSTRUCT* lpPaint);
 BOOL DrawIcon(HDC hDC, int X, int Y, HICON hIcon);
+
+// Drawing
+#define SRCCOPY 0x00CC0020
+#define TRANSPARENT 1
+#define ETO_OPAQUE 0x0002
+#define ETO_CLIPPED 0x0004
+#define PS_SOLID 0
+#define PS_DASH 1
+#define NULL_BRUSH 5
+#define DEFAULT_GUI_FONT 17
+
+HDC CreateCompatibleDC(HDC hdc);
+BOOL DeleteDC(HDC hdc);
+HBITMAP CreateCompatibleBitmap(HDC hdc, int cx, int cy);
+HPEN CreatePen(int iStyle, int cWidth, COLORREF color);
+HGDIOBJ GetStockObject(int i);
+HGDIOBJ SelectObject(HDC hdc, HGDIOBJ h);
+BOOL DeleteObject(HGDIOBJ ho);
+BOOL BitBlt(HDC hdc, int x, int y, int cx, int cy, HDC hdcSrc, int x1, int y1, DWORD rop);
+COLORREF SetBkColor(HDC hdc, COLORREF color);
+COLORREF SetTextColor(HDC hdc, COLORREF color);
+int SetBkMode(HDC hdc, int mode);
+BOOL ExtTextOutW(HDC hdc, int x, int y, UINT options, const RECT* lprect, LPCWSTR lpString, UINT c,
+                 const int* lpDx);
+BOOL Rectangle(HDC hdc, int left, int top, int right, int bottom);
+BOOL GetTextExtentPoint32W(HDC hdc, LPCWSTR lpString, int c, SIZE* psizl);
 
 // The program's module and its resources
 HMODULE GetModuleHandleW(LPCWSTR lpModuleName);

@@ -7,6 +7,7 @@
 #include "framework/win32/Win32Api.h"
 
 class CCmdTarget;
+class CScrollBar;
 
 struct AFX_MSGMAP_ENTRY {
     UINT nMessage;  // window message; 0 with no handler ends the map
@@ -62,6 +63,21 @@ protected:                                                  \
 #define ON_WM_PAINT() {WM_PAINT, 0, 0, AFX_MSG_THUNK(pThis->OnPaint())},
 #define ON_WM_QUERYDRAGICON() \
     {WM_QUERYDRAGICON, 0, 0, AFX_MSG_THUNK(*pResult = reinterpret_cast<LRESULT>(pThis->OnQueryDragIcon()))},
+
+#define ON_WM_SIZE() \
+    {WM_SIZE, 0, 0, AFX_MSG_THUNK(pThis->OnSize(static_cast<UINT>(wParam), LOWORD(lParam), HIWORD(lParam)))},
+// A window's own scroll bars: there is no scroll bar control to pass.
+#define ON_WM_HSCROLL() \
+    {WM_HSCROLL, 0, 0, AFX_MSG_THUNK(pThis->OnHScroll(LOWORD(wParam), HIWORD(wParam), nullptr))},
+#define ON_WM_VSCROLL() \
+    {WM_VSCROLL, 0, 0, AFX_MSG_THUNK(pThis->OnVScroll(LOWORD(wParam), HIWORD(wParam), nullptr))},
+// Positions are signed: a point left of or above the window is negative.
+#define AFX_POINT_OF(lParam) CPoint(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)))
+#define ON_WM_LBUTTONDOWN() \
+    {WM_LBUTTONDOWN, 0, 0, AFX_MSG_THUNK(pThis->OnLButtonDown(static_cast<UINT>(wParam), AFX_POINT_OF(lParam)))},
+#define ON_WM_MOUSEWHEEL()                                                                                   \
+    {WM_MOUSEWHEEL, 0, 0,                                                                                    \
+     AFX_MSG_THUNK(*pResult = pThis->OnMouseWheel(LOWORD(wParam), GET_WHEEL_DELTA_WPARAM(wParam), AFX_POINT_OF(lParam)))},
 
 // The framework's command for Help.
 #define ID_HELP 0xE146

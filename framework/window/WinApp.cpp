@@ -35,6 +35,13 @@ int CWinApp::ExitInstance()
     return 0;
 }
 
+HCURSOR CWinApp::LoadStandardCursor(LPCTSTR lpszCursorName) const
+{
+    // The system's cursors are numbered resources: the number is the same
+    // in the wide form.
+    return LoadCursorW(nullptr, MAKEINTRESOURCEW(reinterpret_cast<uintptr_t>(lpszCursorName)));
+}
+
 HICON CWinApp::LoadIcon(UINT nIDResource) const
 {
     return LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(nIDResource));

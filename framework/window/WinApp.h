@@ -18,6 +18,8 @@ public:
     // Loads icon resource nIDResource at the system's standard icon size.
     // The handle is shared and never needs releasing.
     HICON LoadIcon(UINT nIDResource) const;
+    // One of the system's cursors, IDC_ARROW and the like.
+    HCURSOR LoadStandardCursor(LPCTSTR lpszCursorName) const;
     // The platform draws its controls three-dimensional by itself.
     BOOL Enable3dControls() { return TRUE; }
 

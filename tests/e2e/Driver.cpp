@@ -2,10 +2,12 @@
 // the same Wine prefix. It starts the program in the examples folder, looks
 // at its windows, opens the system menu and the About box, then works the
 // file dialogs: cancels each, opens examples/demo.sty and reads the whole
-// tree and every node's rows, chooses examples/demo.h, a header and a copy
-// of demo.sty in a folder whose name is Chinese, types a header path and
-// presses "Update", opens a broken file. A screenshot follows each step.
-//   lorvex_e2e_driver LORVEX.EXE EXAMPLES_DIR DATA_DIR SHOT_DIR
+// tree and every node's rows, chooses examples/demo.h and a header in a
+// folder whose name is Chinese, types a header path and presses "Update",
+// opens the scene picture and clicks in it, opens a copy of
+// tests/fixtures/edges.sty in that folder with its header typed in, opens
+// a broken file, closes the picture. A screenshot follows each step.
+//   lorvex_e2e_driver LORVEX.EXE EXAMPLES_DIR FIXTURES_DIR DATA_DIR SHOT_DIR
 // Test files are made in DATA_DIR, which must exist and be empty. Exits 0
 // when every check held; prints each check, with what it saw on failure.
 #include <windows.h>
@@ -34,6 +36,10 @@ constexpr int kTree = IDC_TREE, kStyPath = IDC_STY_PATH, kHeaderPath = IDC_HEADE
 // ComboBoxEx holding a ComboBox holding the Edit, all with this id), the
 // file type list and the folder list.
 constexpr int kFileName = cmb13, kFileTypes = cmb1, kFolders = cmb2;
+// The main dialog's command that opens the scene picture.
+constexpr WPARAM kScenePicture = ID_VIEW_SCENE_PICTURE;
+// The colour the scene picture frames its highlighted resource in.
+constexpr COLORREF kHighlight = RGB(0xff, 0x00, 0xc8);
 
 const wchar_t kStyDialogTitle[] = L"请选择sty文件路径";
 const wchar_t kHeaderDialogTitle[] = L"请选择头文件文件路径";
@@ -172,7 +178,8 @@ View Look(const Lorvex& app)
 // The files the flows open, made in the data folder.
 struct TestFiles {
     std::wstring demoSty, demoHeader;
-    std::wstring chineseSty, chineseHeader;  // in a folder named 演示 文件夹
+    std::wstring edgesHeader;
+    std::wstring chineseSty, chineseHeader;  // edges.sty and a few names, in a folder named 演示 文件夹
     std::wstring broken;
 };
 
@@ -185,10 +192,12 @@ bool WriteFileBytes(const std::wstring& path, const char* bytes, size_t size)
     return fclose(out) == 0 && written;
 }
 
-bool MakeTestFiles(const std::wstring& examples, const std::wstring& data, TestFiles& files)
+bool MakeTestFiles(const std::wstring& examples, const std::wstring& fixtures, const std::wstring& data,
+                   TestFiles& files)
 {
     files.demoSty = examples + L"\\demo.sty";
     files.demoHeader = examples + L"\\demo.h";
+    files.edgesHeader = fixtures + L"\\edges.h";
     const std::wstring chinese = data + L"\\演示 文件夹";
     files.chineseSty = chinese + L"\\演示 文件.sty";
     files.chineseHeader = chinese + L"\\演示 头文件.h";
@@ -196,7 +205,7 @@ bool MakeTestFiles(const std::wstring& examples, const std::wstring& data, TestF
     // A header that promises three scenes, and then the file ends.
     static const char kTruncated[] = {'S', 'T', 'Y', 1, 3, 0, 0, 0, 3, 0, 0, 0};
     return CreateDirectoryW(chinese.c_str(), nullptr) &&
-           CopyFileW(files.demoSty.c_str(), files.chineseSty.c_str(), TRUE) &&
+           CopyFileW((fixtures + L"\\edges.sty").c_str(), files.chineseSty.c_str(), TRUE) &&
            WriteFileBytes(files.chineseHeader, kFewNamesHeader, strlen(kFewNamesHeader)) &&
            WriteFileBytes(files.broken, kTruncated, sizeof kTruncated);
 }
@@ -271,7 +280,7 @@ void PressUpdate(const Lorvex& app)
 
 // --- what the tree and the list show -----------------------------------------
 
-enum class Names { None, Demo, Few };
+enum class Names { None, Own, Few };
 
 std::wstring ExpectedLabel(const ExpectedNode& node, Names names, const std::wstring& fileTitle)
 {
@@ -280,8 +289,8 @@ std::wstring ExpectedLabel(const ExpectedNode& node, Names names, const std::wst
     switch (names) {
     case Names::None:
         return node.plain;
-    case Names::Demo:
-        return node.demoNames;
+    case Names::Own:
+        return node.ownNames;
     case Names::Few:
         break;
     }
@@ -294,12 +303,13 @@ std::string Describe(const TreeNode& node)
            std::to_string(node.image) + ", " + std::to_string(node.selectedImage) + ")";
 }
 
-// Labels, images, order and nesting of every node against demo.sty's.
-bool TreeIsDemo(const std::vector<TreeNode>& tree, Names names, const std::wstring& fileTitle, const std::string& what)
+// Labels, images, order and nesting of every node against the expected ones.
+bool TreeIs(const std::vector<TreeNode>& tree, const std::vector<ExpectedNode>& expected, Names names,
+            const std::wstring& fileTitle, const std::string& what)
 {
     size_t same = 0;  // nodes as expected, from the first
-    while (same < tree.size() && same < kDemoTree.size()) {
-        const ExpectedNode& want = kDemoTree[same];
+    while (same < tree.size() && same < expected.size()) {
+        const ExpectedNode& want = expected[same];
         const TreeNode& got = tree[same];
         const int image = 2 * static_cast<int>(want.kind);
         if (got.depth != want.depth || got.text != ExpectedLabel(want, names, fileTitle) || got.image != image ||
@@ -307,10 +317,10 @@ bool TreeIsDemo(const std::vector<TreeNode>& tree, Names names, const std::wstri
             break;
         ++same;
     }
-    if (Check(same == tree.size() && same == kDemoTree.size(), what))
+    if (Check(same == tree.size() && same == expected.size(), what))
         return true;
-    if (same < kDemoTree.size()) {
-        const ExpectedNode& want = kDemoTree[same];
+    if (same < expected.size()) {
+        const ExpectedNode& want = expected[same];
         const int image = 2 * static_cast<int>(want.kind);
         Note("node " + std::to_string(same) + " should be " +
              Describe({nullptr, want.depth, ExpectedLabel(want, names, fileTitle), image, image + 1}));
@@ -332,13 +342,13 @@ std::vector<Row> ExpectedRows(const ExpectedNode& node)
 }
 
 // Selects each node in turn and reads the rows it shows; tree must match
-// kDemoTree.
-void CheckEveryNodesRows(const Lorvex& app, const std::vector<TreeNode>& tree)
+// expected.
+void CheckEveryNodesRows(const Lorvex& app, const std::vector<TreeNode>& tree, const std::vector<ExpectedNode>& expected)
 {
-    for (size_t i = 0; i < tree.size() && i < kDemoTree.size(); ++i) {
+    for (size_t i = 0; i < tree.size() && i < expected.size(); ++i) {
         SendMessageW(app.Item(kTree), TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(tree[i].item));
         const std::vector<Row> got = ReadRows(app.Handle(), app.Item(kList));
-        const std::vector<Row> want = ExpectedRows(kDemoTree[i]);
+        const std::vector<Row> want = ExpectedRows(expected[i]);
         if (Check(got == want, "the rows of " + Utf8(tree[i].text) + " (" + std::to_string(want.size()) + ")"))
             continue;
         for (size_t r = 0; r < got.size() || r < want.size(); ++r) {
@@ -374,19 +384,130 @@ void ExpandAll(const Lorvex& app, const std::vector<TreeNode>& tree)
         SendMessageW(app.Item(kTree), TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(node.item));
 }
 
-// Clicks the node labelled label, which must be a node of demo.sty's tree,
+// Clicks the node labelled label, which must be a node of the expected tree,
 // and checks that it shows its rows.
-void ClickAndCheck(const Lorvex& app, const std::vector<TreeNode>& tree, const wchar_t* label)
+void ClickAndCheck(const Lorvex& app, const std::vector<TreeNode>& tree, const std::vector<ExpectedNode>& expected,
+                   const wchar_t* label)
 {
     size_t i = 0;
     while (i < tree.size() && tree[i].text != label)
         ++i;
-    Check(i < tree.size() && i < kDemoTree.size() && ClickNode(app, tree[i].item) &&
-              ReadRows(app.Handle(), app.Item(kList)) == ExpectedRows(kDemoTree[i]),
+    Check(i < tree.size() && i < expected.size() && ClickNode(app, tree[i].item) &&
+              ReadRows(app.Handle(), app.Item(kList)) == ExpectedRows(expected[i]),
           "a click on " + Utf8(label) + " selects it and shows its rows");
     // The list fills with its redraw off: the rows must be on the screen too.
     const RECT firstRow = ListItemRect(app.Handle(), app.Item(kList), 0);
     Check(WaitFor([&] { return DarkPixels(app.Item(kList), firstRow) > 0; }, 3000), "and draws them");
+}
+
+// --- the scene picture -------------------------------------------------------
+
+// The program's visible top-level window of the framework's own classes.
+HWND FindPicture(DWORD pid)
+{
+    struct Search {
+        DWORD pid;
+        HWND found;
+    } search{pid, nullptr};
+    EnumWindows(
+        [](HWND window, LPARAM param) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(param);
+            wchar_t cls[64] = {};
+            GetClassNameW(window, cls, 64);
+            if (ProcessOf(window) == s->pid && IsWindowVisible(window) && wcsncmp(cls, L"AfxWnd:", 7) == 0) {
+                s->found = window;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+std::wstring SelectedLabel(const Lorvex& app)
+{
+    const std::vector<TreeNode> tree = ReadTree(app.Handle(), app.Item(kTree));
+    const auto selected = reinterpret_cast<HTREEITEM>(SendMessageW(app.Item(kTree), TVM_GETNEXTITEM, TVGN_CARET, 0));
+    for (const TreeNode& node : tree)
+        if (node.item == selected)
+            return node.text;
+    return L"";
+}
+
+// Clicks the picture at a scene point (the picture shows the scene from its
+// top-left) and checks that the tree selects label and shows its rows.
+void ClickPicture(const Lorvex& app, HWND picture, POINT at, const wchar_t* label)
+{
+    const LPARAM where = MAKELPARAM(at.x, at.y);
+    PostMessageW(picture, WM_LBUTTONDOWN, MK_LBUTTON, where);
+    PostMessageW(picture, WM_LBUTTONUP, 0, where);
+    size_t i = 0;
+    while (i < kDemoTree.size() && !(kDemoTree[i].ownNames && kDemoTree[i].ownNames == std::wstring(label)))
+        ++i;
+    const bool selected = WaitFor([&] { return SelectedLabel(app) == label; }, 5000);
+    Check(selected && i < kDemoTree.size() &&
+              ReadRows(app.Handle(), app.Item(kList)) == ExpectedRows(kDemoTree[i]),
+          "a click at " + std::to_string(at.x) + ", " + std::to_string(at.y) + " of the picture selects " +
+              Utf8(label) + " and shows its rows");
+    if (!selected)
+        Note("the tree selects " + Utf8(SelectedLabel(app)));
+}
+
+// The frame around a resource's rectangle, at most a few pixels out.
+RECT Around(RECT rect)
+{
+    return {rect.left - 6, rect.top - 6, rect.right + 6, rect.bottom + 6};
+}
+
+// With demo.sty and demo.h: the picture opens on the home screen, follows
+// the tree and leads it. It stays open for the flows after.
+HWND CheckScenePicture(const Lorvex& app)
+{
+    PostMessageW(app.main, WM_COMMAND, kScenePicture, 0);
+    HWND picture = nullptr;
+    if (!Check(WaitFor([&] { return (picture = FindPicture(app.Pid())) != nullptr; }, 5000),
+               "the scene picture opens"))
+        return nullptr;
+    Sync(picture);
+    Check(WindowText(picture) == L"SCENE_MAIN \u2014 800 \u00d7 480", "titled SCENE_MAIN \u2014 800 \u00d7 480");
+    RECT client;
+    GetClientRect(picture, &client);
+    if (!Check(client.right == 800 && client.bottom == 480, "its client area is the scene's size"))
+        Note("it is " + std::to_string(client.right) + " x " + std::to_string(client.bottom));
+    Check(GetWindow(picture, GW_OWNER) == app.main, "the main dialog owns it");
+
+    // The centre of PIC_ICON_SETTINGS: the toolbar at (0, 400), the icon at
+    // (468, 8) in it, 64 x 64.
+    ClickPicture(app, picture, {500, 440}, L"PIC_ICON_SETTINGS");
+    // The clock: the status bar at (0, 0), the clock at (16, 4), 96 x 24.
+    ClickPicture(app, picture, {64, 16}, L"STR_CLOCK");
+    ClickPicture(app, picture, {100, 100}, L"SCENE_MAIN");
+    Shot(app.main, L"scene-picture");
+
+    // A frame: its region, at (368, 144), 64 x 64, is highlighted.
+    const RECT spinner{368, 144, 432, 208};
+    Check(PixelsOf(picture, Around(spinner), kHighlight) == 0, "no highlight around the spinner before");
+    const std::vector<TreeNode> tree = ReadTree(app.Handle(), app.Item(kTree));
+    for (const TreeNode& node : tree)
+        if (node.text == L"Frame03")
+            SendMessageW(app.Item(kTree), TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(node.item));
+    Sync(picture);
+    Shot(app.main, L"scene-picture-frame");
+    SaveWindow(picture, g_shots, L"window-scene-picture-frame");
+    const int framed = PixelsOf(picture, Around(spinner), kHighlight);
+    if (!Check(framed > 4 * 64, "selecting Frame03 highlights its region, the spinner"))
+        Note(std::to_string(framed) + " highlighted pixels around it");
+    Check(PixelsOf(picture, {372, 148, 428, 204}, kHighlight) == 0, "and leaves its inside as drawn");
+
+    // A node of the settings screen draws that screen.
+    for (const TreeNode& node : tree)
+        if (node.text == L"GRP_OPTIONS")
+            SendMessageW(app.Item(kTree), TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(node.item));
+    Sync(picture);
+    Check(WindowText(picture) == L"SCENE_SETTINGS \u2014 800 \u00d7 480",
+          "a node of SCENE_SETTINGS draws that scene");
+    Shot(app.main, L"scene-picture-settings");
+    return picture;
 }
 
 // --- the flows ---------------------------------------------------------------
@@ -491,10 +612,10 @@ void CheckOpenDemo(const Lorvex& app, const TestFiles& files)
         return;
     Check(WindowText(app.Item(kStyPath)) == files.demoSty, "the sty path field shows its full path");
     const std::vector<TreeNode> tree = ReadTree(app.Handle(), app.Item(kTree));
-    TreeIsDemo(tree, Names::None, L"demo", "every node of demo.sty, labelled by its id, in order and nesting");
-    CheckEveryNodesRows(app, tree);
+    TreeIs(tree, kDemoTree, Names::None, L"demo", "every node of demo.sty, labelled by its id, in order and nesting");
+    CheckEveryNodesRows(app, tree, kDemoTree);
     ExpandAll(app, tree);
-    ClickAndCheck(app, tree, L"String10400");
+    ClickAndCheck(app, tree, kDemoTree, L"String10300");
     Shot(app.main, L"demo-open");
 }
 
@@ -504,9 +625,9 @@ void CheckHeaders(const Lorvex& app, const TestFiles& files)
               "examples\\demo.h is chosen in the header dialog")) {
         Check(WindowText(app.Item(kHeaderPath)) == files.demoHeader, "the header path field shows its full path");
         const std::vector<TreeNode> tree = ReadTree(app.Handle(), app.Item(kTree));
-        TreeIsDemo(tree, Names::Demo, L"demo", "the nodes take the header's names");
+        TreeIs(tree, kDemoTree, Names::Own, L"demo", "the nodes take the header's names");
         ExpandAll(app, tree);
-        ClickAndCheck(app, tree, L"STR_MARQUEE");
+        ClickAndCheck(app, tree, kDemoTree, L"STR_MARQUEE");
         Shot(app.main, L"demo-names");
         SaveWindow(app.main, g_shots, L"window-demo-names");
     }
@@ -533,30 +654,35 @@ void CheckHeaders(const Lorvex& app, const TestFiles& files)
     if (Check(Open(app, kBrowseHeader, kHeaderDialogTitle, files.chineseHeader),
               "a header in the folder 演示 文件夹 is chosen in the header dialog")) {
         Check(WindowText(app.Item(kHeaderPath)) == files.chineseHeader, "the header path field shows its path");
-        TreeIsDemo(ReadTree(app.Handle(), app.Item(kTree)), Names::Few, L"demo", "the nodes take its three names");
+        TreeIs(ReadTree(app.Handle(), app.Item(kTree)), kDemoTree, Names::Few, L"demo",
+               "the nodes take its three names");
         Shot(app.main, L"chinese-header");
     }
 
     // A path typed into the field, then "Update".
     SendMessageW(app.Item(kHeaderPath), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(files.demoHeader.c_str()));
     PressUpdate(app);
-    TreeIsDemo(ReadTree(app.Handle(), app.Item(kTree)), Names::Demo, L"demo",
-               "demo.h's path typed into the field, \"Update\" brings its names back");
+    TreeIs(ReadTree(app.Handle(), app.Item(kTree)), kDemoTree, Names::Own, L"demo",
+           "demo.h's path typed into the field, \"Update\" brings its names back");
     Check(WindowText(app.Item(kHeaderPath)) == files.demoHeader, "the field keeps the typed path");
     Shot(app.main, L"update");
 }
 
+// The file of edge values, copied into the Chinese folder, with its header
+// typed into the field: the sty dialog's choice loads it first.
 void CheckChineseSty(const Lorvex& app, const TestFiles& files)
 {
+    SendMessageW(app.Item(kHeaderPath), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(files.edgesHeader.c_str()));
     if (!Check(Open(app, kBrowseSty, kStyDialogTitle, files.chineseSty),
                "演示 文件.sty in the folder 演示 文件夹 is chosen in the dialog"))
         return;
     Check(WindowText(app.Item(kStyPath)) == files.chineseSty, "the sty path field shows its path");
     const std::vector<TreeNode> tree = ReadTree(app.Handle(), app.Item(kTree));
-    TreeIsDemo(tree, Names::Demo, L"演示 文件", "its file node reads 演示 文件, the rest as demo.sty with its names");
-    CheckEveryNodesRows(app, tree);
+    TreeIs(tree, kEdgeTree, Names::Own, L"演示 文件",
+           "its file node reads 演示 文件, the rest as edges.sty with edges.h's names");
+    CheckEveryNodesRows(app, tree, kEdgeTree);
     ExpandAll(app, tree);
-    ClickAndCheck(app, tree, L"RGN_SPINNER");
+    ClickAndCheck(app, tree, kEdgeTree, L"RGN_SPINNER");
     Shot(app.main, L"chinese-sty");
     SaveWindow(app.main, g_shots, L"window-chinese-sty");
 }
@@ -601,14 +727,15 @@ void CheckBrokenFile(const Lorvex& app, const TestFiles& files)
 
 int wmain(int argc, wchar_t** argv)
 {
-    if (argc != 5) {
-        std::fprintf(stderr, "usage: lorvex_e2e_driver LORVEX.EXE EXAMPLES_DIR DATA_DIR SHOT_DIR\n");
+    if (argc != 6) {
+        std::fprintf(stderr, "usage: lorvex_e2e_driver LORVEX.EXE EXAMPLES_DIR FIXTURES_DIR DATA_DIR SHOT_DIR\n");
         return 2;
     }
-    const std::wstring exe = DosPath(argv[1]), examples = DosPath(argv[2]), data = DosPath(argv[3]);
-    g_shots = DosPath(argv[4]);
+    const std::wstring exe = DosPath(argv[1]), examples = DosPath(argv[2]), fixtures = DosPath(argv[3]),
+                       data = DosPath(argv[4]);
+    g_shots = DosPath(argv[5]);
     TestFiles files;
-    if (!MakeTestFiles(examples, data, files)) {
+    if (!MakeTestFiles(examples, fixtures, data, files)) {
         std::printf("FAIL cannot make the test files in %s\n", Utf8(data).c_str());
         return 1;
     }
@@ -639,8 +766,20 @@ int wmain(int argc, wchar_t** argv)
     CheckFileDialogsAndCancel(app);
     CheckOpenDemo(app, files);
     CheckHeaders(app, files);
+    const HWND picture = CheckScenePicture(app);
     CheckChineseSty(app, files);
+    if (picture)
+        Check(WindowText(picture) == L"SCENE_MAIN \u2014 800 \u00d7 480",
+              "the picture shows the new document's first scene");
     CheckBrokenFile(app, files);
+    if (picture) {
+        Check(WindowText(picture) == L"Scene picture", "after a failed open the picture shows nothing");
+        const View before = Look(app);
+        PostMessageW(picture, WM_CLOSE, 0, 0);
+        Check(WaitFor([&] { return !IsWindow(picture); }, 5000), "the picture closes");
+        Sync(app.main);
+        Check(Look(app) == before && IsWindow(app.main), "and nothing else changes");
+    }
 
     PostMessageW(app.main, WM_SYSCOMMAND, SC_CLOSE, 0);
     Check(WaitForSingleObject(app.Handle(), 10000) == WAIT_OBJECT_0, "the close command ends the program");

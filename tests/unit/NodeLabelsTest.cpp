@@ -21,9 +21,14 @@ TEST(NodeLabels, GeneratedFromTheIdInLowerCaseHex)
     EXPECT_EQ(Label(NodeKind::PicRegion, 0xABC), "PicRigion_abc");
     EXPECT_EQ(FrameLabel(0).GetString(), "Frame00");
     EXPECT_EQ(FrameLabel(7).GetString(), "Frame07");
+    EXPECT_EQ(FrameLabel(9).GetString(), "Frame09");  // where the digit count changes
+    EXPECT_EQ(FrameLabel(10).GetString(), "Frame10");
+    EXPECT_EQ(FrameLabel(99).GetString(), "Frame99");
     EXPECT_EQ(FrameLabel(100).GetString(), "Frame100");
 }
 
+// The first node with the id wins, in every kind's label; a name is used
+// even when empty. A miss leaves the label generated.
 TEST(NodeLabels, TheFirstNameOfAnIdInTheListWins)
 {
     NameIdNode empty{nullptr, "", 7};
@@ -32,13 +37,24 @@ TEST(NodeLabels, TheFirstNameOfAnIdInTheListWins)
     NameIdNode later{&zero, "SECOND", 0x1A};
     NameIdNode first{&later, "FIRST", 0x1A};
 
-    // One table serves scenes and resources alike.
-    EXPECT_EQ(Label(NodeKind::Scene, 0x1A, &first), "FIRST");
-    EXPECT_EQ(Label(NodeKind::Pic, 0x1A, &first), "FIRST");
-    EXPECT_EQ(Label(NodeKind::ResGroup, 0, &first), "ZERO");
-    EXPECT_EQ(Label(NodeKind::String, 0x80000000u, &first), "TOP");
-    EXPECT_EQ(Label(NodeKind::PicRegion, 7, &first), "");
-    EXPECT_EQ(Label(NodeKind::Pic, 0x1B, &first), "Pic_1b");
+    const struct {
+        const NameIdNode* head;
+        NodeKind kind;
+        uint32_t id;
+        const char* label;
+    } cases[] = {
+        {nullptr, NodeKind::Scene, 0x1A, "Scene_1a"},
+        {&first, NodeKind::Scene, 0x1A, "FIRST"},  // one table for scenes and resources
+        {&first, NodeKind::Pic, 0x1A, "FIRST"},
+        {&later, NodeKind::String, 0x1A, "SECOND"},
+        {&first, NodeKind::ResGroup, 0, "ZERO"},
+        {&first, NodeKind::String, 0x80000000u, "TOP"},
+        {&first, NodeKind::PicRegion, 7, ""},
+        {&first, NodeKind::Pic, 0x1B, "Pic_1b"},
+        {&first, NodeKind::ResGroup, 0xFFFFFFFFu, "ResGroup_ffffffff"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Label(c.kind, c.id, c.head), c.label) << c.label;
 }
 
 std::string Title(std::string name)

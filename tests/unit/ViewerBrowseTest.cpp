@@ -377,10 +377,13 @@ TEST_F(ViewerBrowseTest, AFailedOpenShowsTheMessageAndLeavesNothingStale)
         EXPECT_EQ(EditText(IDC_STY_PATH), broken);
         EXPECT_EQ(m_dlg.m_strFileTitle, "broken");
 
+        // With no document, neither "Update" nor a header fills the tree.
         m_dlg.m_tree.SelectItem(m_dlg.m_tree.GetRootItem());
         headless::Click(m_dlg, IDC_UPDATE);
         headless::Type(m_dlg, IDC_STY_PATH, sty);
         headless::Click(m_dlg, IDC_UPDATE);
+        OpenHeader(WriteText("ids.h", "#define UNUSED_NAME 0x77\n"));
+        EXPECT_NE(m_dlg.m_pMacroList, nullptr);
         EXPECT_EQ(m_dlg.m_tree.GetCount(), 0u);
         EXPECT_EQ(ListRows(), rows);
 
@@ -412,7 +415,7 @@ TEST_F(ViewerBrowseTest, ANewChoiceReplacesTheDocumentAndTheSameFileIsReadAgain)
     });
 }
 
-TEST_F(ViewerBrowseTest, UpdateRebuildsFromTheDocumentHeldAndNeverOpensAFile)
+TEST_F(ViewerBrowseTest, UpdateAndAHeaderRebuildFromTheDocumentHeldOnlyWithAStyPath)
 {
     StyWriter other;
     other.Scene(0x99);
@@ -447,21 +450,183 @@ TEST_F(ViewerBrowseTest, UpdateRebuildsFromTheDocumentHeldAndNeverOpensAFile)
         headless::Click(m_dlg, IDC_UPDATE);
         EXPECT_EQ(m_dlg.m_tree.GetSelectedItem(), selected);
         EXPECT_EQ(m_dlg.m_tree.GetCount(), 12u);
+
+        // So does a header chosen now, though its names are loaded.
+        OpenHeader(WriteText("renamed.h", "#define RENAMED 2\n"));
+        ASSERT_NE(m_dlg.m_pMacroList, nullptr);
+        EXPECT_EQ(m_dlg.m_pMacroList->name, "RENAMED");
+        EXPECT_EQ(m_dlg.m_tree.GetSelectedItem(), selected);
+        EXPECT_EQ(Find({"main", "SECOND_SCENE"}), selected);
     });
 }
 
-TEST_F(ViewerBrowseTest, WithoutADocumentHeadersAndUpdateLeaveTheTreeEmpty)
+// Scene 0xa, 200 x 100 on dark blue: a group at (10, 10) holding a picture
+// at (20, 10), a hidden string and a region with two frames; scene 0xb,
+// 50 x 50, with one picture.
+StyWriter PictureDocument()
 {
-    const std::string header = WriteText("ids.h", "#define MAIN_SCENE 0x1a\n");
+    StyWriter w;
+    const size_t a = w.Scene(0xA);
+    SceneInfo& info = w.Node(a).scene;
+    info.width = 200;
+    info.height = 100;
+    info.opaque = 1;
+    info.background_color = 0xFF102030;
+    const size_t group = w.Group(a, 0x10);
+    ResGroupInfo& g = w.Node(group).group;
+    g.x = g.y = 10;
+    g.width = 100;
+    g.height = 50;
+    g.visible = 1;
+    PicInfo& pic = w.Node(w.Pic(group, 0x11)).pic;
+    pic.x = 20;
+    pic.y = 10;
+    pic.width = 30;
+    pic.height = 20;
+    pic.visible = 1;
+    StringInfo& text = w.Node(w.String(a, 0x12)).string;
+    text.x = 120;
+    text.y = 60;
+    text.width = 40;
+    text.height = 20;
+    text.foreground_color = 0xFFFFC000;
+    PicRegionInfo& region = w.Node(w.Region(a, 0x13, {7, 8})).region;
+    region.x = 150;
+    region.y = 10;
+    region.width = region.height = 20;
+    region.visible = 1;
+    const size_t b = w.Scene(0xB);
+    w.Node(b).scene.width = w.Node(b).scene.height = 50;
+    PicInfo& other = w.Node(w.Pic(b, 0x20)).pic;
+    other.x = other.y = 5;
+    other.width = other.height = 10;
+    other.visible = 1;
+    return w;
+}
+
+class ScenePictureTest : public ViewerBrowseTest {
+protected:
+    HWND Picture() const { return m_dlg.m_wndScenePicture.m_hWnd; }
+    void OpenPicture() { headless::Send(m_dlg.m_hWnd, WM_COMMAND, ID_VIEW_SCENE_PICTURE, 0); }
+    void ClickPicture(int x, int y) { headless::Send(Picture(), WM_LBUTTONDOWN, 0, MAKELONG(x, y)); }
+    std::string Selected() const
+    {
+        const HTREEITEM item = m_dlg.m_tree.GetSelectedItem();
+        return item ? m_dlg.m_tree.GetItemText(item).GetString() : std::string();
+    }
+    std::vector<headless::Drawn> Paint() const
+    {
+        headless::Send(Picture(), WM_PAINT);
+        const std::vector<headless::Paint> paints = headless::Paints(Picture());
+        return paints.empty() ? std::vector<headless::Drawn>() : paints.back().drawn;
+    }
+    // The frames drawn at rect, as "style/width/colour".
+    static std::vector<std::string> FramesAt(const std::vector<headless::Drawn>& drawn, RECT rect)
+    {
+        std::vector<std::string> out;
+        for (const headless::Drawn& d : drawn)
+            if (d.kind == headless::Drawn::Frame && d.rect.left == rect.left && d.rect.top == rect.top &&
+                d.rect.right == rect.right && d.rect.bottom == rect.bottom) {
+                char text[32];
+                std::snprintf(text, sizeof text, "%d/%d/%06x", d.penStyle, d.penWidth, static_cast<unsigned>(d.color));
+                out.push_back(text);
+            }
+        return out;
+    }
+};
+
+TEST_F(ScenePictureTest, ThePictureAndTheTreeFollowEachOther)
+{
+    const std::string sty = WriteSty("picture.sty", PictureDocument());
     Run([&] {
-        OpenHeader(header);
-        ASSERT_NE(m_dlg.m_pMacroList, nullptr);
+        OpenSty(sty);
+        Select({"picture", "Scene_a", "ResGroup_10", "Pic_11"});
+        OpenPicture();
+        ASSERT_NE(Picture(), nullptr);
+        EXPECT_EQ(headless::OwnedWindows(m_dlg.m_hWnd), std::vector<HWND>{Picture()});
+        EXPECT_EQ(headless::Text(Picture()), "Scene_a \xE2\x80\x94 200 \xC3\x97 100");
+        // Beside the dialog, the scene's size.
+        RECT dialog, picture;
+        GetWindowRect(m_dlg.m_hWnd, &dialog);
+        GetWindowRect(Picture(), &picture);
+        EXPECT_EQ(picture.left, dialog.right);
+        EXPECT_EQ(picture.top, dialog.top);
+        EXPECT_EQ(picture.right - picture.left, 200);
+        EXPECT_EQ(picture.bottom - picture.top, 100);
+
+        // A click selects the topmost resource under it, and its rows show.
+        ClickPicture(160, 20);
+        EXPECT_EQ(Selected(), "PicRigion_13");
+        EXPECT_EQ(ListRows().size(), 10u);
+        ClickPicture(40, 30);  // the picture, inside its group
+        EXPECT_EQ(Selected(), "Pic_11");
+        ClickPicture(15, 15);
+        EXPECT_EQ(Selected(), "ResGroup_10");
+        ClickPicture(190, 90);
+        EXPECT_EQ(Selected(), "Scene_a");
+        EXPECT_EQ(ListRows().size(), 30u);
+
+        // A node of the other scene draws that scene.
+        Select({"picture", "Scene_b", "Pic_20"});
+        EXPECT_EQ(headless::Text(Picture()), "Scene_b \xE2\x80\x94 50 \xC3\x97 50");
+        ClickPicture(8, 8);
+        EXPECT_EQ(Selected(), "Pic_20");
+
+        // Closed, it leaves the tree and the rows as they are.
+        const Rows rows = ListRows();
+        headless::Send(Picture(), WM_CLOSE);
+        EXPECT_EQ(Picture(), nullptr);
+        EXPECT_EQ(Selected(), "Pic_20");
+        EXPECT_EQ(ListRows(), rows);
+    });
+}
+
+TEST_F(ScenePictureTest, ItDrawsTheSceneAndForgetsEachDocumentBeforeItGoes)
+{
+    const std::string sty = WriteSty("picture.sty", PictureDocument());
+    const std::string broken = WriteText("broken.sty", "not a style file");
+    Run([&] {
+        OpenSty(sty);
+        OpenPicture();  // nothing selected: the first scene
+        EXPECT_EQ(headless::Text(Picture()), "Scene_a \xE2\x80\x94 200 \xC3\x97 100");
+        Select({"picture", "Scene_a", "PicRigion_13", "Frame01"});
+        const std::vector<headless::Drawn> drawn = Paint();
+        ASSERT_FALSE(drawn.empty());
+        // The scene's colour over its area, the group and the picture inside
+        // it where their x, y put them, the hidden string dashed, and the
+        // frame's region highlighted.
+        const auto filled = [&](RECT rect, COLORREF color) {
+            for (const headless::Drawn& d : drawn)
+                if (d.kind == headless::Drawn::Fill && d.color == color && d.rect.left == rect.left &&
+                    d.rect.top == rect.top && d.rect.right == rect.right && d.rect.bottom == rect.bottom)
+                    return true;
+            return false;
+        };
+        EXPECT_TRUE(filled({0, 0, 200, 100}, RGB(0x10, 0x20, 0x30)));
+        EXPECT_EQ(FramesAt(drawn, {10, 10, 110, 60}), std::vector<std::string>{"0/1/b46f1f"});
+        EXPECT_EQ(FramesAt(drawn, {30, 20, 60, 40}), std::vector<std::string>{"0/1/2ca02c"});
+        EXPECT_EQ(FramesAt(drawn, {120, 60, 160, 80}).size(), 1u);
+        EXPECT_EQ(FramesAt(drawn, {120, 60, 160, 80})[0].rfind("1/1/", 0), 0u);  // dashed
+        EXPECT_EQ(FramesAt(drawn, {147, 7, 173, 33}), std::vector<std::string>{"0/3/c800ff"});
+        bool labelled = false;
+        for (const headless::Drawn& d : drawn)
+            labelled = labelled || (d.kind == headless::Drawn::Text && d.text == "Pic_11" && d.at.x == 33);
+        EXPECT_TRUE(labelled);
+
+        // Another document: its first scene; one that does not parse: none.
+        OpenSty(WriteSty("other.sty", [] {
+            StyWriter w;
+            w.Node(w.Scene(0xC)).scene.width = 64;
+            return w;
+        }()));
+        EXPECT_EQ(headless::Text(Picture()), "Scene_c \xE2\x80\x94 64 \xC3\x97 0");
+        OpenSty(broken);
+        EXPECT_EQ(headless::Text(Picture()), "Scene picture");
+        const std::vector<headless::Drawn> empty = Paint();
+        ASSERT_EQ(empty.size(), 1u);
+        EXPECT_EQ(empty[0].kind, headless::Drawn::Fill);
+        ClickPicture(10, 10);
         EXPECT_EQ(m_dlg.m_tree.GetCount(), 0u);
-        headless::Type(m_dlg, IDC_STY_PATH, "somewhere.sty");
-        headless::Click(m_dlg, IDC_UPDATE);
-        OpenHeader(header);
-        EXPECT_EQ(m_dlg.m_tree.GetCount(), 0u);
-        EXPECT_EQ(m_dlg.m_pStyleFile, nullptr);
     });
 }
 

@@ -112,22 +112,6 @@ TEST_F(ViewerDlgTest, EnterTakesTheEditsAndEscDoesNot)
     }
 }
 
-TEST_F(ViewerDlgTest, SystemCommandsReachDefaultProcessingUnchanged)
-{
-    CViewerDlg dlg;
-    const INT_PTR result = Run(dlg, [&] {
-        headless::Send(dlg.m_hWnd, WM_SYSCOMMAND, SC_MINIMIZE, 0x00120034);
-        EXPECT_TRUE(dlg.IsIconic());
-        const auto calls = headless::DefaultCalls(dlg.m_hWnd);
-        ASSERT_FALSE(calls.empty());
-        EXPECT_EQ(calls.back().message, static_cast<UINT>(WM_SYSCOMMAND));
-        EXPECT_EQ(calls.back().wParam, static_cast<WPARAM>(SC_MINIMIZE));
-        EXPECT_EQ(calls.back().lParam, 0x00120034);
-        headless::Send(dlg.m_hWnd, WM_SYSCOMMAND, SC_CLOSE, 0);
-    });
-    EXPECT_EQ(result, IDCANCEL);
-}
-
 TEST_F(ViewerDlgTest, DestructionFreesDocumentMacroTableAndTags)
 {
     auto dlg = std::make_unique<CViewerDlg>();

@@ -4,6 +4,7 @@
 #include "framework/core/Path.h"
 #include "style/StyleFile.h"
 #include "style/uiFile.h"
+#include "tools/dump/DiffWriters.h"
 #include "tools/dump/DumpOptions.h"
 #include "tools/dump/ExitCodes.h"
 #include "tools/dump/SceneSvg.h"
@@ -49,16 +50,17 @@ int LoadHeader(const std::string& path, MacroList& names, std::FILE* err)
     return code;
 }
 
-int LoadStyle(const std::string& path, StyleFile& file, std::FILE* err)
+// role, when there are two files, says which one a refusal is about.
+int LoadStyle(const std::string& path, StyleFile& file, std::FILE* err, const char* role = "")
 {
     if (file.ParseFile(path.c_str()))
         return kExitOk;
     const ParseResult& result = file.GetParseResult();
     if (result.status == ParseStatus::io_error) {
-        std::fprintf(err, "%s: %s\n", path.c_str(), result.description.c_str());
+        std::fprintf(err, "%s%s: %s\n", role, path.c_str(), result.description.c_str());
         return kExitUnreadable;
     }
-    std::fprintf(err, "%s: %s\n", path.c_str(), result.Message().c_str());
+    std::fprintf(err, "%s%s: %s\n", role, path.c_str(), result.Message().c_str());
     return kExitInvalid;
 }
 
@@ -74,12 +76,17 @@ int RunDump(int argc, const char* const* argv, std::FILE* out, std::FILE* err)
     if (!options.headerPath.empty())
         if (const int code = LoadHeader(options.headerPath, macros, err))
             return code;
+    StyleFile before;
+    if (options.diffBefore)
+        if (const int code = LoadStyle(*options.diffBefore, before, err, "old file "))
+            return code;
     StyleFile file;
-    if (const int code = LoadStyle(options.styPath, file, err))
+    if (const int code = LoadStyle(options.styPath, file, err, options.diffBefore ? "new file " : ""))
         return code;
 
     OutputBuffer output(out);
     const MacroNameIndex names(macros.head);
+    bool differs = false;
     if (options.check) {
         output.Write(options.styPath);
         output.Write(": valid\n");
@@ -94,6 +101,10 @@ int RunDump(int argc, const char* const* argv, std::FILE* out, std::FILE* err)
             return kExitUsage;
         }
         WriteSceneSvg(*file.scenes[*options.svgScene], names, options.visibleOnly, output);
+    } else if (options.diffBefore) {
+        const DiffOptions diff{options.allRows};
+        differs = options.json ? WriteDiffJson(before, file, names, diff, output)
+                               : WriteDiffText(before, file, names, diff, output);
     } else {
         CString title = options.styPath;
         CutToFileTitle(title);
@@ -106,5 +117,5 @@ int RunDump(int argc, const char* const* argv, std::FILE* out, std::FILE* err)
         std::fprintf(err, "lorvex-dump: the output could not be written whole\n");
         return kExitOutput;
     }
-    return kExitOk;
+    return differs ? kExitDiffers : kExitOk;
 }

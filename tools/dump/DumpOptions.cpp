@@ -31,11 +31,19 @@ std::optional<int> ParseDumpOptions(int argc, const char* const* argv, std::FILE
             ->type_name("N")
             ->check(CLI::Range(uint32_t{0}, std::numeric_limits<uint32_t>::max()));
     app.add_flag("--visible-only", options.visibleOnly, "With --svg: leave hidden resources out")->needs(svgOption);
+    std::string before;
+    CLI::Option* diffOption =
+        app.add_option("--diff", before, "Compare OLD.sty with the file: what was added, removed, changed, moved")
+            ->type_name("OLD.sty");
+    app.add_flag("--all-rows", options.allRows, "With --diff: compare the offset, size and count rows too")
+        ->needs(diffOption);
     app.get_formatter()->column_width(34);
-    app.footer("Exit codes: 0 valid, 1 invalid file or header, 2 usage error, 3 a file that cannot be "
-               "opened or read, 4 output that cannot be written.");
+    app.footer("Exit codes: 0 valid (with --diff: no difference), 1 invalid file or header, 2 usage error, "
+               "3 a file that cannot be opened or read, 4 output that cannot be written, 5 with --diff: the "
+               "files differ.");
     checkOption->excludes(formatOption)->excludes(rowsOption)->excludes(svgOption);
     svgOption->excludes(formatOption)->excludes(rowsOption);
+    diffOption->excludes(rowsOption)->excludes(checkOption)->excludes(svgOption);
 
     try {
         app.parse(argc, argv);
@@ -52,5 +60,7 @@ std::optional<int> ParseDumpOptions(int argc, const char* const* argv, std::FILE
     options.json = format == "json";
     if (!svgOption->empty())
         options.svgScene = scene;
+    if (!diffOption->empty())
+        options.diffBefore = before;
     return std::nullopt;
 }

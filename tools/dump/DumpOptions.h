@@ -14,6 +14,8 @@ struct DumpOptions {
     bool check = false;
     std::optional<size_t> svgScene;
     bool visibleOnly = false;
+    std::optional<std::string> diffBefore;  // --diff: the older file; styPath is the newer
+    bool allRows = false;
 };
 
 // Reads argv (UTF-8) into options. Returns an exit code when the program

@@ -1,22 +1,9 @@
-#include <rapidjson/writer.h>
-
 #include <vector>
 
 #include "browse/DocumentWalk.h"
-#include "framework/core/Utf.h"
+#include "tools/dump/JsonOutput.h"
 #include "tools/dump/KindNames.h"
 #include "tools/dump/TreeWriters.h"
-
-// The writer's fast path: room for a whole string is made once, then its
-// bytes go in unchecked.
-inline void PutReserve(OutputBuffer& out, size_t count)
-{
-    out.Reserve(count);
-}
-inline void PutUnsafe(OutputBuffer& out, char c)
-{
-    out.PutUnchecked(c);
-}
 
 namespace {
 
@@ -74,7 +61,7 @@ public:
         m_writer.Key("kind");
         m_writer.String(KindName(node.kind));
         m_writer.Key("label");
-        String(BrowseLabel(node, m_names, m_fileTitle).GetString());
+        JsonString(m_writer, BrowseLabel(node, m_names, m_fileTitle).GetString());
         m_writer.Key("depth");
         m_writer.Uint(node.depth);
         m_writer.Key("parent");
@@ -95,22 +82,11 @@ public:
     void Leave(const BrowseNode&) override { m_parents.pop_back(); }
 
 private:
-    // JSON text is UTF-8; a file name may not be.
-    void String(const std::string& text)
-    {
-        if (AfxIsUtf8(text)) {
-            m_writer.String(text.data(), static_cast<rapidjson::SizeType>(text.size()));
-        } else {
-            const std::string valid = AfxValidUtf8(text);
-            m_writer.String(valid.data(), static_cast<rapidjson::SizeType>(valid.size()));
-        }
-    }
-
     const CString& m_fileTitle;
     const MacroNameIndex& m_names;
     const bool m_rows;
     OutputBuffer& m_out;
-    rapidjson::Writer<OutputBuffer> m_writer;
+    OutputJsonWriter m_writer;
     std::vector<uint64_t> m_parents;  // the indexes of the nodes above the current one
     uint64_t m_count = 0;
 };
