@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "bench/BrowseBenchDocument.h"
-#include "framework/headless/Headless.h"
+#include "framework/headless/Testing.h"
 #include "ui/ViewerDlg.h"
 
 namespace {

@@ -2,7 +2,7 @@
 // the scene picture.
 #pragma once
 
-#include "browse/NodeTag.h"
+#include "browse/NodeKind.h"
 
 constexpr const char* KindName(NodeKind kind)
 {

@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "browse/MacroNameIndex.h"
-#include "browse/NodeTag.h"
+#include "browse/NodeKind.h"
 #include "style/Scene.h"
 
 // A scene's or a resource's label: the macro name of its id when the table

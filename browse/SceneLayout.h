@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "browse/MacroNameIndex.h"
-#include "browse/NodeTag.h"
+#include "browse/NodeKind.h"
 #include "style/Scene.h"
 
 // A rectangle in scene coordinates, the scene's top-left at 0, 0; right and

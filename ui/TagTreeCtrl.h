@@ -9,7 +9,7 @@
 #include <optional>
 #include <vector>
 
-#include "browse/NodeTag.h"
+#include "ui/NodeTag.h"
 #include "framework/afxcmn.h"
 
 class CTagTreeCtrl : public CTreeCtrl {

@@ -1,11 +1,12 @@
 #include "ui/ViewerDlg.h"
 
 #include <iterator>
+#include <vector>
 
 #include "browse/NodeLabels.h"
-#include "browse/NodeTag.h"
 #include "ui/AboutDlg.h"
 #include "ui/IconPlacement.h"
+#include "ui/NodeTag.h"
 #include "ui/ViewerCommands.h"
 
 namespace {
@@ -161,8 +162,7 @@ void CViewerDlg::OnBrowseSty()
     m_strStyPath = dlg.GetPathName();
     UpdateData(FALSE);
     m_strFileTitle = dlg.GetFileName();
-    PathRemoveExtension(m_strFileTitle.GetBuffer(MAX_PATH));
-    m_strFileTitle.ReleaseBuffer(-1);
+    CutToFileTitle(m_strFileTitle);
 
     m_pStyleFile = new StyleFile;
     if (m_pStyleFile->ParseFile(m_strStyPath)) {
@@ -183,9 +183,8 @@ void CViewerDlg::OnTreeSelChanged(NMHDR* pNMHDR, LRESULT* pResult)
     if (!pTag)
         return;
 
-    // Under Wine a visible list repaints after every row it gains, which
-    // made a scene's 30 rows take most of a second to show; it repaints
-    // once, filled.
+    // A visible list repaints after every row it gains, and under Wine each
+    // repaint is slow enough to watch; the list repaints once, filled.
     m_list.SetRedraw(FALSE);
     m_list.DeleteAllItems();
     switch (pTag->kind) {
@@ -252,6 +251,35 @@ void CViewerDlg::LoadHeaderMacros()
     uiFile::GetMacroNameIdFromFile(&m_pMacroList, m_strHeaderPath);
 }
 
+// RebuildTree's visitor: each node goes in under the item of the node
+// above it.
+class CViewerDlg::CTreeFill : public BrowseVisitor {
+public:
+    CTreeFill(CViewerDlg& dlg, const MacroNameIndex& names) : m_dlg(dlg), m_names(names) {}
+
+    bool Enter(const BrowseNode& node) override
+    {
+        const HTREEITEM hParent = m_items.empty() ? TVI_ROOT : m_items.back();
+        HTREEITEM hItem;
+        if (node.kind == NodeKind::File)
+            hItem = m_dlg.InsertTaggedItem(m_dlg.m_strFileTitle, NodeKind::File,
+                                           reinterpret_cast<uintptr_t>(node.header), hParent);
+        else if (node.kind == NodeKind::Scene)
+            hItem = m_dlg.InsertSceneNode(hParent, node, m_names);
+        else  // a resource or a frame
+            hItem = m_dlg.InsertResNode(hParent, node, m_names);
+        m_items.push_back(hItem);
+        return true;
+    }
+
+    void Leave(const BrowseNode&) override { m_items.pop_back(); }
+
+private:
+    CViewerDlg& m_dlg;
+    const MacroNameIndex& m_names;
+    std::vector<HTREEITEM> m_items;  // of the nodes entered and not yet left
+};
+
 void CViewerDlg::RebuildTree()
 {
     if (!m_pStyleFile)
@@ -261,37 +289,23 @@ void CViewerDlg::RebuildTree()
     // for per node; it repaints once, at the end.
     m_tree.SetRedraw(FALSE);
     m_tree.DeleteAllItems();
-    HTREEITEM hFile =
-        InsertTaggedItem(m_strFileTitle, NodeKind::File, reinterpret_cast<uintptr_t>(&m_pStyleFile->header), TVI_ROOT);
-    for (size_t i = 0; i < m_pStyleFile->scenes.size(); ++i)
-        InsertSceneNode(hFile, m_pStyleFile->scenes[i], names);
+    CTreeFill fill(*this, names);
+    WalkDocument(*m_pStyleFile, fill);
     m_tree.SetRedraw(TRUE);
     RefreshScenePicture(names);
 }
 
-void CViewerDlg::InsertSceneNode(HTREEITEM hParent, const Scene* pScene, const MacroNameIndex& names)
+HTREEITEM CViewerDlg::InsertSceneNode(HTREEITEM hParent, const BrowseNode& node, const MacroNameIndex& names)
 {
-    HTREEITEM hScene =
-        InsertTaggedItem(SceneLabel(*pScene, names), NodeKind::Scene, reinterpret_cast<uintptr_t>(pScene), hParent);
-    const auto& children = pScene->root_group->children;
-    for (size_t i = 0; i < children.size(); ++i)
-        InsertResNode(hScene, children[i], names);
+    return InsertTaggedItem(BrowseLabel(node, names, m_strFileTitle), NodeKind::Scene,
+                            reinterpret_cast<uintptr_t>(node.scene), hParent);
 }
 
-void CViewerDlg::InsertResNode(HTREEITEM hParent, const Res* pRes, const MacroNameIndex& names)
+HTREEITEM CViewerDlg::InsertResNode(HTREEITEM hParent, const BrowseNode& node, const MacroNameIndex& names)
 {
-    const std::optional<NodeKind> kind = ResNodeKind(pRes->GetType());
-    if (!kind)
-        return;
-    HTREEITEM hItem =
-        InsertTaggedItem(NodeLabel(*kind, pRes->GetId(), names), *kind, reinterpret_cast<uintptr_t>(pRes), hParent);
-    if (*kind == NodeKind::PicRegion) {
-        for (size_t i = 0; i < pRes->frames.size(); ++i)
-            InsertTaggedItem(FrameLabel(i), NodeKind::Frame, i, hItem);
-    } else if (*kind == NodeKind::ResGroup) {
-        for (size_t i = 0; i < pRes->children.size(); ++i)
-            InsertResNode(hItem, pRes->children[i], names);
-    }
+    // A frame's tag holds its index; the region is its parent item's tag.
+    const uintptr_t payload = node.kind == NodeKind::Frame ? node.frame : reinterpret_cast<uintptr_t>(node.res);
+    return InsertTaggedItem(BrowseLabel(node, names, m_strFileTitle), node.kind, payload, hParent);
 }
 
 HTREEITEM CViewerDlg::InsertTaggedItem(const CString& strLabel, NodeKind kind, uintptr_t payload, HTREEITEM hParent)

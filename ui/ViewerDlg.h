@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <optional>
 
+#include "browse/DocumentWalk.h"
 #include "browse/MacroNameIndex.h"
 #include "browse/NodeFind.h"
 #include "browse/PropertyRows.h"
@@ -53,13 +54,14 @@ protected:
     // Reloads the macro table from m_strHeaderPath, if one is set.
     void LoadHeaderMacros();
 
-    // Empties the tree and fills it from m_pStyleFile; without a document
-    // it does nothing at all.
+    // Empties the tree and fills it from m_pStyleFile, node by node as
+    // WalkDocument meets them; without a document it does nothing at all.
     void RebuildTree();
-    // Adds a scene, or a resource, with everything below it; names labels
-    // the nodes by the macro table as it was when the rebuild began.
-    void InsertSceneNode(HTREEITEM hParent, const Scene* pScene, const MacroNameIndex& names);
-    void InsertResNode(HTREEITEM hParent, const Res* pRes, const MacroNameIndex& names);
+    // What the rebuild does for a scene node, and for a resource or frame
+    // node: inserts it under hParent, labelled by the macro table as it was
+    // when the rebuild began, and returns its item.
+    HTREEITEM InsertSceneNode(HTREEITEM hParent, const BrowseNode& node, const MacroNameIndex& names);
+    HTREEITEM InsertResNode(HTREEITEM hParent, const BrowseNode& node, const MacroNameIndex& names);
     // Inserts one item at the end of hParent's children and attaches its tag.
     HTREEITEM InsertTaggedItem(const CString& strLabel, NodeKind kind, uintptr_t payload, HTREEITEM hParent);
 
@@ -127,6 +129,9 @@ protected:
     // What the last Find Next looked for.
     CString m_strFindWhat;
     BOOL m_bMatchCase = FALSE;
+
+private:
+    class CTreeFill;
 
     DECLARE_MESSAGE_MAP()
 };

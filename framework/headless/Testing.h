@@ -1,6 +1,6 @@
 // What a test can script and read back of the headless platform, by window
 // handle. The platform keeps its state to itself: tests see it only through
-// these functions. Framework/headless/Headless.h adds the same for
+// these functions. tests/unit/HeadlessDialogs.h adds the same for
 // framework objects.
 //
 // Dialogs have no templates here: a dialog's control comes into being when

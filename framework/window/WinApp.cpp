@@ -11,9 +11,8 @@ std::string ModuleTitle()
     AfxWideString path(32768, 0);
     const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
     path.resize(length);
-    CString title = PathFindFileName(AfxWideToUtf8(path).c_str());
-    PathRemoveExtension(title.GetBuffer(title.GetLength()));
-    title.ReleaseBuffer(-1);
+    CString title = AfxWideToUtf8(path);
+    CutToFileTitle(title);
     return title.GetString();
 }
 

@@ -2,6 +2,7 @@
 // values, and how it ends for every kind of input it can be given.
 #include <gtest/gtest.h>
 #include <rapidjson/document.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <string>
@@ -207,6 +208,28 @@ TEST(DumpExit, NotAStyleFileOrNotAHeaderExitsOne)
     EXPECT_EQ(run.code, 1);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err.rfind(binary + ": not a C header", 0), 0u) << run.err;
+}
+
+TEST(DumpExit, AHeaderThatGivesNoNamesSaysWhy)
+{
+    ScratchDir dir;
+    const std::string huge = dir.Path("huge.h");
+    ASSERT_TRUE(WriteBytes(huge, {}));
+    ASSERT_EQ(truncate(huge.c_str(), (64 << 20) + 1), 0);  // sparse: no disk used
+    const struct {
+        std::string header;
+        int code;
+        std::string err;
+    } cases[] = {
+        {"/proc/self/mem", 3, "/proc/self/mem: the header could not be read whole\n"},  // unmapped memory
+        {huge, 1, huge + ": not a C header: it is larger than 64 MiB\n"},
+    };
+    for (const auto& c : cases) {
+        const DumpRun run = RunDumpWith({"--header", c.header, kDemo});
+        EXPECT_EQ(run.code, c.code) << c.header;
+        EXPECT_EQ(run.out, "") << c.header;
+        EXPECT_EQ(run.err, c.err);
+    }
 }
 
 // To a device that takes nothing: output many times the size of any buffer,

@@ -13,6 +13,7 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <dlgs.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -28,16 +29,17 @@
 #include "Keyboard.h"
 #include "Remote.h"
 #include "Screenshot.h"
+#include "ui/resource.h"
 
 namespace {
 
 // Control ids of the main dialog.
-constexpr int kTree = 1000, kStyPath = 1001, kHeaderPath = 1002, kBrowseSty = 1003, kList = 1004, kBrowseHeader = 1005,
-              kUpdate = 1006;
+constexpr int kTree = IDC_TREE, kStyPath = IDC_STY_PATH, kHeaderPath = IDC_HEADER_PATH, kBrowseSty = IDC_BROWSE_STY,
+              kList = IDC_LIST, kBrowseHeader = IDC_BROWSE_HEADER, kUpdate = IDC_UPDATE;
 // Control ids of the platform's file-open dialog: the file name field (a
 // ComboBoxEx holding a ComboBox holding the Edit, all with this id), the
 // file type list and the folder list.
-constexpr int kFileName = 0x47c, kFileTypes = 0x470, kFolders = 0x471;
+constexpr int kFileName = cmb13, kFileTypes = cmb1, kFolders = cmb2;
 // The colour the scene picture frames its highlighted resource in.
 constexpr COLORREF kHighlight = RGB(0xff, 0x00, 0xc8);
 
@@ -509,6 +511,8 @@ HWND CheckScenePicture(const Lorvex& app)
           "a node of SCENE_SETTINGS draws that scene");
     Shot(app.main, L"scene-picture-settings");
     return picture;
+}
+
 // --- keys, the Find dialog, the clipboard and the context menus ----------------
 
 // The window with the keyboard focus in the program.
@@ -724,7 +728,8 @@ void CheckFreshWindow(const Lorvex& app)
           "the labels read as they should");
     Check(SendMessageW(app.Item(kTree), TVM_GETCOUNT, 0, 0) == 0, "the tree is empty");
     Check(SendMessageW(app.Item(kList), LVM_GETITEMCOUNT, 0, 0) == 0, "the list is empty");
-    Check(SendMessageW(app.Item(kList), LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0) == 0x221,
+    Check(SendMessageW(app.Item(kList), LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0) ==
+              (LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT | LVS_EX_REGIONAL),
           "the list draws grid lines and selects whole rows");
 }
 
@@ -741,7 +746,7 @@ void CheckSystemMenuAndAbout(const Lorvex& app)
             3000);
 
     // The About command of the system menu.
-    PostMessageW(app.main, WM_SYSCOMMAND, 0x10, 0);
+    PostMessageW(app.main, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
     HWND about = nullptr;
     if (!Check(WaitFor([&] { return (about = FindDialog(L"关于 Lorvex", app.Pid())) != nullptr; }),
                "the About box opens"))

@@ -5,7 +5,6 @@
 #include <fstream>
 #include <string>
 
-#include "framework/headless/Headless.h"
 #include "ui/ViewerDlg.h"
 
 namespace {

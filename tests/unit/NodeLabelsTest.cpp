@@ -2,8 +2,6 @@
 
 #include <string>
 
-#include "browse/FileTitle.h"
-#include "browse/MacroLookup.h"
 #include "browse/NodeLabels.h"
 #include "framework/core/Path.h"
 
@@ -29,10 +27,9 @@ TEST(NodeLabels, GeneratedFromTheIdInLowerCaseHex)
     EXPECT_EQ(FrameLabel(100).GetString(), "Frame100");
 }
 
-// The first node with the id wins, in the list walk and in every kind's
-// label; a name is used even when empty. A miss leaves the walk's output as
-// it was and the label generated.
-TEST(NodeLabels, MacroNamesWinAsTheListWalkFindsThem)
+// The first node with the id wins, in every kind's label; a name is used
+// even when empty. A miss leaves the label generated.
+TEST(NodeLabels, TheFirstNameOfAnIdInTheListWins)
 {
     NameIdNode empty{nullptr, "", 7};
     NameIdNode top{&empty, "TOP", 0x80000000u};
@@ -44,37 +41,30 @@ TEST(NodeLabels, MacroNamesWinAsTheListWalkFindsThem)
         const NameIdNode* head;
         NodeKind kind;
         uint32_t id;
-        const char* name;  // null: none
         const char* label;
     } cases[] = {
-        {nullptr, NodeKind::Scene, 0x1A, nullptr, "Scene_1a"},
-        {&first, NodeKind::Scene, 0x1A, "FIRST", "FIRST"},  // one table for scenes and resources
-        {&first, NodeKind::Pic, 0x1A, "FIRST", "FIRST"},
-        {&later, NodeKind::String, 0x1A, "SECOND", "SECOND"},
-        {&first, NodeKind::ResGroup, 0, "ZERO", "ZERO"},
-        {&first, NodeKind::String, 0x80000000u, "TOP", "TOP"},
-        {&first, NodeKind::PicRegion, 7, "", ""},
-        {&first, NodeKind::Pic, 0x1B, nullptr, "Pic_1b"},
-        {&first, NodeKind::ResGroup, 0xFFFFFFFFu, nullptr, "ResGroup_ffffffff"},
+        {nullptr, NodeKind::Scene, 0x1A, "Scene_1a"},
+        {&first, NodeKind::Scene, 0x1A, "FIRST"},  // one table for scenes and resources
+        {&first, NodeKind::Pic, 0x1A, "FIRST"},
+        {&later, NodeKind::String, 0x1A, "SECOND"},
+        {&first, NodeKind::ResGroup, 0, "ZERO"},
+        {&first, NodeKind::String, 0x80000000u, "TOP"},
+        {&first, NodeKind::PicRegion, 7, ""},
+        {&first, NodeKind::Pic, 0x1B, "Pic_1b"},
+        {&first, NodeKind::ResGroup, 0xFFFFFFFFu, "ResGroup_ffffffff"},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.label);
-        CString walked = "unchanged";
-        EXPECT_EQ(LookupMacroName(c.head, c.id, walked), c.name != nullptr);
-        EXPECT_EQ(walked, c.name ? c.name : "unchanged");
-        EXPECT_EQ(Label(c.kind, c.id, c.head), c.label);
-    }
+    for (const auto& c : cases)
+        EXPECT_EQ(Label(c.kind, c.id, c.head), c.label) << c.label;
 }
 
 std::string Title(std::string name)
 {
     CString title = name.c_str();
-    PathRemoveExtension(title.GetBuffer(MAX_PATH));
-    title.ReleaseBuffer(-1);
+    CutToFileTitle(title);
     return title.GetString();
 }
 
-TEST(FileTitle, OnlyTheLastExtensionGoes)
+TEST(FileTitle, TheLastNameWithoutOnlyItsLastExtension)
 {
     EXPECT_EQ(Title("main.sty"), "main");
     EXPECT_EQ(Title("a.b.sty"), "a.b");
@@ -84,15 +74,10 @@ TEST(FileTitle, OnlyTheLastExtensionGoes)
     // As the platform's shell has it: an "extension" holding a space is none.
     EXPECT_EQ(Title("v1.2 final"), "v1.2 final");
     EXPECT_EQ(Title(""), "");
-}
-
-TEST(FileTitle, APathGivesItsLastNameWithoutItsLastExtension)
-{
-    EXPECT_EQ(FileTitleOfPath("ui/main.v2.sty").GetString(), "main.v2");
-    EXPECT_EQ(FileTitleOfPath("C:\\演示 文件夹\\演示 文件.sty").GetString(), "演示 文件");
-    EXPECT_EQ(FileTitleOfPath("a.dir/noext").GetString(), "noext");
-    EXPECT_EQ(FileTitleOfPath("plain.sty").GetString(), "plain");
-    EXPECT_EQ(FileTitleOfPath("dir/").GetString(), "");
+    EXPECT_EQ(Title("ui/main.v2.sty"), "main.v2");
+    EXPECT_EQ(Title("C:\\演示 文件夹\\演示 文件.sty"), "演示 文件");
+    EXPECT_EQ(Title("a.dir/noext"), "noext");
+    EXPECT_EQ(Title("dir/"), "");
 }
 
 }  // namespace

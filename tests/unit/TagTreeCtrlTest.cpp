@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "framework/headless/Headless.h"
+#include "framework/headless/Testing.h"
 #include "ui/TagTreeCtrl.h"
+#include "ui/resource.h"
 
 namespace {
 
@@ -37,7 +38,7 @@ protected:
     {
         parentWindow = headless::CreateWindow();
         parent.SubclassWindow(parentWindow);
-        tree.SubclassWindow(headless::Child(parentWindow, 1000));
+        tree.SubclassWindow(headless::Child(parentWindow, IDC_TREE));
     }
     void TearDown() override { headless::DestroyWindow(parentWindow); }
 

@@ -11,17 +11,14 @@
 #include <utility>
 #include <vector>
 
-#include "framework/headless/Headless.h"
 #include "style/StyWriter.h"
+#include "tests/unit/HeadlessDialogs.h"
+#include "tests/unit/ViewerIcons.h"
 #include "ui/ViewerDlg.h"
 
 namespace {
 
 using Rows = std::vector<std::pair<std::string, std::string>>;
-
-const UINT kIconIds[] = {IDR_MAINFRAME, IDI_FILE,      IDI_FILE_SEL,      IDI_SCENE,  IDI_SCENE_SEL,
-                         IDI_RESGROUP,  IDI_RESGROUP_SEL, IDI_PICREGION, IDI_PICREGION_SEL, IDI_PIC,
-                         IDI_PIC_SEL,   IDI_STRING,    IDI_STRING_SEL,    IDI_FRAME,  IDI_FRAME_SEL};
 
 // Scene 0x1a: a group 0 holding a region 0xff with two frames, a group
 // 0x10 with a picture, a resource of an unknown type and a string 0x1a;
@@ -88,8 +85,7 @@ protected:
     void SetUp() override
     {
         headless::Reset();
-        for (UINT id : kIconIds)
-            headless::AddIcon(id);
+        AddViewerIcons();
         std::string pattern = ::testing::TempDir() + "lorvex_browse_XXXXXX";
         ASSERT_NE(mkdtemp(pattern.data()), nullptr);
         m_dir = pattern + "/";

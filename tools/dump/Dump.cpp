@@ -1,7 +1,7 @@
 #include "tools/dump/Dump.h"
 
-#include "browse/FileTitle.h"
 #include "browse/MacroNameIndex.h"
+#include "framework/core/Path.h"
 #include "style/StyleFile.h"
 #include "style/uiFile.h"
 #include "tools/dump/DiffWriters.h"
@@ -23,19 +23,31 @@ struct MacroList {
 
 int LoadHeader(const std::string& path, MacroList& names, std::FILE* err)
 {
-    {
-        CFile file;
-        if (!file.Open(path.c_str(), CFile::modeRead | CFile::shareDenyNone)) {
-            std::fprintf(err, "%s: cannot open the header for reading\n", path.c_str());
-            return kExitUnreadable;
-        }
-    }
-    // It opened, so a refusal is of its contents.
-    if (uiFile::GetMacroNameIdFromFile(&names.head, path.c_str()) < 0) {
-        std::fprintf(err, "%s: not a C header: it holds a NUL byte or is larger than 64 MiB\n", path.c_str());
+    const char* why = nullptr;
+    int code = kExitUnreadable;
+    switch (uiFile::ReadMacroNameIdFile(&names.head, path.c_str()).status) {
+    case MacroFileStatus::ok:
+        return kExitOk;
+    case MacroFileStatus::cannot_open:
+        why = "cannot open the header for reading";
+        break;
+    case MacroFileStatus::read_error:
+        why = "the header could not be read whole";
+        break;
+    case MacroFileStatus::no_memory:
+        why = "the header is too large to hold in memory";
+        break;
+    case MacroFileStatus::not_text:
+        why = "not a C header: it holds a NUL byte";
+        code = kExitInvalid;
+        break;
+    case MacroFileStatus::too_large:
+        std::fprintf(err, "%s: not a C header: it is larger than %llu MiB\n", path.c_str(),
+                     static_cast<unsigned long long>(kMaxMacroFileBytes >> 20));
         return kExitInvalid;
     }
-    return kExitOk;
+    std::fprintf(err, "%s: %s\n", path.c_str(), why);
+    return code;
 }
 
 // role, when there are two files, says which one a refusal is about.
@@ -95,10 +107,12 @@ int RunDump(int argc, const char* const* argv, std::FILE* out, std::FILE* err)
         differs = options.json ? WriteDiffJson(before, file, names, diff, output)
                                : WriteDiffText(before, file, names, diff, output);
     } else if (options.findText) {
-        found = WriteFoundPaths(file, FileTitleOfPath(CString(options.styPath)), names,
-                                NodeMatcher(*options.findText, options.matchCase), output);
+        CString title = options.styPath;
+        CutToFileTitle(title);
+        found = WriteFoundPaths(file, title, names, NodeMatcher(*options.findText, options.matchCase), output);
     } else {
-        const CString title = FileTitleOfPath(CString(options.styPath));
+        CString title = options.styPath;
+        CutToFileTitle(title);
         if (options.json)
             WriteTreeJson(file, title, names, options.rows, output);
         else

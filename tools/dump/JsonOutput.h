@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "framework/core/Utf.h"
 #include "tools/dump/OutputBuffer.h"
-#include "tools/dump/ValidUtf8.h"
 
 inline void PutReserve(OutputBuffer& out, size_t count)
 {
@@ -25,10 +25,10 @@ using OutputJsonWriter = rapidjson::Writer<OutputBuffer>;
 // JSON text is UTF-8; a file name or a header's name may not be.
 inline void JsonString(OutputJsonWriter& writer, std::string_view text)
 {
-    if (IsValidUtf8(text)) {
+    if (AfxIsUtf8(text)) {
         writer.String(text.data(), static_cast<rapidjson::SizeType>(text.size()));
     } else {
-        const std::string valid = ValidUtf8(text);
+        const std::string valid = AfxValidUtf8(text);
         writer.String(valid.data(), static_cast<rapidjson::SizeType>(valid.size()));
     }
 }

@@ -7,7 +7,7 @@
 #include "browse/KindNames.h"
 #include "browse/NodeLabels.h"
 #include "browse/SceneLayout.h"
-#include "tools/dump/ValidUtf8.h"
+#include "framework/core/Utf.h"
 
 namespace {
 
@@ -44,7 +44,7 @@ public:
     // characters XML does not allow replaced.
     void Escaped(std::string_view text)
     {
-        for (char c : ValidUtf8(text)) {
+        for (char c : AfxValidUtf8(text)) {
             switch (c) {
             case '&':
                 m_out.Write("&amp;");

@@ -16,10 +16,10 @@ constexpr size_t kRowsObjectRoom =
 // A node's rows as one JSON object, written into out; returns its length.
 // Row names are fixed ASCII texts and values are digits, '-' and "0x":
 // nothing in them needs escaping. Rows are most of a dump's output, so they
-// go to the JSON writer as one raw value rather than key by key. The buffer
-// is on the caller's stack, so the compiler knows that no other object
-// changes while it is filled and copied; composed in a member string, the
-// rows were no faster than key by key.
+// go to the JSON writer as one raw value rather than key by key. That pays
+// only while the compiler can see that no other object changes as the
+// buffer is filled and copied, so the buffer is a local of the caller's,
+// not a member.
 size_t ComposeRowsObject(const PropertyRows& rows, char (&out)[kRowsObjectRoom])
 {
     char* p = out;

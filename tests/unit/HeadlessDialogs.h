@@ -1,7 +1,6 @@
-// The headless backend as the native tests use it: the platform's own test
-// interface (Testing.h), and the same operations for framework objects.
-// These sit above the window layer, so they are written here, inline, and
-// the backend itself never depends on the framework.
+// The headless backend's test interface (framework/headless/Testing.h) and
+// the same operations for framework objects. They need the window layer,
+// which sits above the backend, so they live with the tests that use them.
 #pragma once
 
 #include <functional>

@@ -1,4 +1,4 @@
-// What each item of the browse tree shows.
+// The kinds of node of the browse tree.
 #pragma once
 
 #include <cstdint>
@@ -15,16 +15,6 @@ enum class NodeKind : uint32_t {
     String = 5,
     Frame = 6,
 };
-
-// Kind k shows images 2k (normal) and 2k + 1 (selected) of the tree's list.
-constexpr int NodeImage(NodeKind kind)
-{
-    return 2 * static_cast<int>(kind);
-}
-constexpr int NodeSelectedImage(NodeKind kind)
-{
-    return 2 * static_cast<int>(kind) + 1;
-}
 
 // The kind of node a resource of type code `type` shows as; none for a code
 // the browser does not know, whose resource is left out with all below it.
@@ -43,10 +33,3 @@ constexpr std::optional<NodeKind> ResNodeKind(ResType type)
         return std::nullopt;
     }
 }
-
-// The data of one tree item: the object shown (a StyleHeader, Scene or
-// Res) or, for a frame, its index in the region's frame list.
-struct NodeTag {
-    NodeKind kind;
-    uintptr_t payload;
-};
