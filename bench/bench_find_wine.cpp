@@ -27,7 +27,7 @@
 
 #include "bench/BrowseBenchDocument.h"
 #include "bench/ThreadClock.h"
-#include "framework/core/Utf.h"
+#include "bench/WineBenchViewer.h"
 #include "tests/win32/ModalRunner.h"
 #include "ui/ViewerDlg.h"
 
@@ -55,13 +55,6 @@ const Case kCases[] = {
     {"down, an id", "0x100", FindDirection::Down},
 };
 
-std::wstring TempPath(const wchar_t* name)
-{
-    wchar_t dir[MAX_PATH + 1] = {};
-    GetTempPathW(MAX_PATH + 1, dir);
-    return std::wstring(dir) + L"lorvex-bench-" + std::to_wstring(GetCurrentProcessId()) + L"-" + name;
-}
-
 double Median(std::vector<double> values)
 {
     std::sort(values.begin(), values.end());
@@ -77,22 +70,14 @@ int main(int argc, char** argv)
     std::vector<uint32_t> resourceIds;
     const StyImage image = MakeBrowseBenchDocument(resourceIds);
     const std::string header = MakeBrowseBenchHeader(resourceIds);
-    const std::wstring headerPath = TempPath(L"names.h");
-    FILE* out = _wfopen(headerPath.c_str(), L"wb");
-    if (!out || std::fwrite(header.data(), 1, header.size(), out) != header.size() || std::fclose(out) != 0) {
-        std::fprintf(stderr, "cannot write %ls\n", headerPath.c_str());
+    const BenchScratchFile headerFile(L"names.h", header);
+    if (!headerFile.Written())
         return 1;
-    }
 
     BenchDlg dlg;
     int status = 0;
     RunModal(dlg, [&] {
-        dlg.m_strHeaderPath = AfxWideToUtf8(headerPath).c_str();
-        dlg.LoadHeaderMacros();
-        dlg.m_pStyleFile = new StyleFile;
-        dlg.m_strFileTitle = "large";
-        if (!dlg.m_pStyleFile->ParseBytes(image.bytes)) {
-            std::fprintf(stderr, "the generated document does not parse\n");
+        if (!HoldBenchDocument(dlg, image, "large", &headerFile)) {
             status = 1;
             dlg.EndDialog(IDCANCEL);
             return;
@@ -126,6 +111,5 @@ int main(int argc, char** argv)
         }
         dlg.EndDialog(IDOK);
     });
-    DeleteFileW(headerPath.c_str());
     return status;
 }

@@ -22,6 +22,7 @@
 #include <functional>
 #include <vector>
 
+#include "bench/WineBenchViewer.h"
 #include "style/StyWriter.h"
 #include "tests/win32/ModalRunner.h"
 #include "ui/ViewerDlg.h"
@@ -112,6 +113,7 @@ void Print(const char* what, const std::vector<double>& ms)
 
 class BenchDlg : public CViewerDlg {
 public:
+    using CViewerDlg::LoadHeaderMacros;
     using CViewerDlg::OnScenePicture;
     using CViewerDlg::RebuildTree;
 };
@@ -122,10 +124,7 @@ int Measure(const char* name, const StyImage& image, int rounds, bool scrolls)
     BenchDlg dlg;
     int status = 0;
     RunModal(dlg, [&] {
-        dlg.m_pStyleFile = new StyleFile;
-        dlg.m_strFileTitle = name;
-        if (!dlg.m_pStyleFile->ParseBytes(image.bytes)) {
-            std::fprintf(stderr, "the generated document does not parse\n");
+        if (!HoldBenchDocument(dlg, image, name, nullptr)) {
             status = 1;
             dlg.EndDialog(IDCANCEL);
             return;

@@ -34,7 +34,7 @@
 
 #include "bench/BrowseBenchDocument.h"
 #include "bench/ThreadClock.h"
-#include "framework/core/Utf.h"
+#include "bench/WineBenchViewer.h"
 #include "tests/win32/ModalRunner.h"
 #include "ui/ViewerDlg.h"
 
@@ -177,13 +177,6 @@ void PrintLine(const char* what, double ours, double bare, double bareTwice)
                 ours / bareTwice);
 }
 
-std::wstring TempPath(const wchar_t* name)
-{
-    wchar_t dir[MAX_PATH + 1] = {};
-    GetTempPathW(MAX_PATH + 1, dir);
-    return std::wstring(dir) + L"lorvex-bench-" + std::to_wstring(GetCurrentProcessId()) + L"-" + name;
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
@@ -193,22 +186,14 @@ int main(int argc, char** argv)
     std::vector<uint32_t> resourceIds;
     const StyImage image = MakeBrowseBenchDocument(resourceIds);
     const std::string header = MakeBrowseBenchHeader(resourceIds);
-    const std::wstring headerPath = TempPath(L"names.h");
-    FILE* out = _wfopen(headerPath.c_str(), L"wb");
-    if (!out || std::fwrite(header.data(), 1, header.size(), out) != header.size() || std::fclose(out) != 0) {
-        std::fprintf(stderr, "cannot write %ls\n", headerPath.c_str());
+    const BenchScratchFile headerFile(L"names.h", header);
+    if (!headerFile.Written())
         return 1;
-    }
 
     BenchDlg dlg;
     int status = 0;
     RunModal(dlg, [&] {
-        dlg.m_strHeaderPath = AfxWideToUtf8(headerPath).c_str();
-        dlg.LoadHeaderMacros();
-        dlg.m_pStyleFile = new StyleFile;
-        dlg.m_strFileTitle = "large";
-        if (!dlg.m_pStyleFile->ParseBytes(image.bytes)) {
-            std::fprintf(stderr, "the generated document does not parse\n");
+        if (!HoldBenchDocument(dlg, image, "large", &headerFile)) {
             status = 1;
             dlg.EndDialog(IDCANCEL);
             return;
@@ -263,6 +248,5 @@ int main(int argc, char** argv)
         }
         dlg.EndDialog(IDOK);
     });
-    DeleteFileW(headerPath.c_str());
     return status;
 }

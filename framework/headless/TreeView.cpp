@@ -93,19 +93,7 @@ LRESULT TreeView::Handle(UINT message, WPARAM wParam, LPARAM lParam)
 
 std::vector<HTREEITEM> TreeView::Items() const
 {
-    std::vector<HTREEITEM> out;
-    out.reserve(m_items.size());
-    for (_TREEITEM* item = m_root.firstChild; item;) {
-        out.push_back(item);
-        if (item->firstChild) {
-            item = item->firstChild;
-            continue;
-        }
-        while (item != &m_root && !item->next)
-            item = item->parent;
-        item = item == &m_root ? nullptr : item->next;
-    }
-    return out;
+    return InOrder(false);
 }
 
 HTREEITEM TreeView::Insert(const TVINSERTSTRUCTW& insert)
@@ -234,10 +222,17 @@ void TreeView::ExpandParents(HTREEITEM hItem)
 
 std::vector<HTREEITEM> TreeView::VisibleItems() const
 {
+    return InOrder(true);
+}
+
+std::vector<HTREEITEM> TreeView::InOrder(bool onlyShown) const
+{
     std::vector<HTREEITEM> out;
+    if (!onlyShown)
+        out.reserve(m_items.size());
     for (_TREEITEM* item = m_root.firstChild; item;) {
         out.push_back(item);
-        if (item->firstChild && item->expanded) {
+        if (item->firstChild && (item->expanded || !onlyShown)) {
             item = item->firstChild;
             continue;
         }

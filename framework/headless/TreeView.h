@@ -48,6 +48,8 @@ private:
     // The items shown, top to bottom: the children of collapsed items are
     // not.
     std::vector<HTREEITEM> VisibleItems() const;
+    // Every item depth first, or, with onlyShown, those VisibleItems gives.
+    std::vector<HTREEITEM> InOrder(bool onlyShown) const;
     HTREEITEM HitTest(TVHITTESTINFO& info) const;
     BOOL GetItemRect(RECT& rect) const;
 
