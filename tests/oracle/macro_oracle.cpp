@@ -9,8 +9,13 @@
 // an earlier one of, are set apart, and so are names whose definitions
 // use such names.
 //
+// It also counts the names the reader misses: those the compiler computes
+// as ids that the reader gives none, and among them those whose definition
+// uses a function-like macro.
+//
 // usage: macro_oracle COMPILER INCLUDE-LINE... -- HEADER...
-// With ORACLE_APART set in the environment it lists the names set apart.
+// With ORACLE_APART set in the environment it lists the names set apart,
+// with ORACLE_MISSING the names missed.
 #include <unistd.h>
 
 #include <algorithm>
@@ -44,6 +49,7 @@ std::string Run(const std::string& command)
 
 struct Definitions {
     std::map<std::string, std::set<int>> lines;          // name -> lines of its #define
+    std::set<std::string> functionLike;                  // names whose last #define takes arguments
     std::map<std::string, std::set<int>> members;        // name -> lines that declare it as an enum member
     std::map<std::string, std::set<std::string>> uses;  // name -> identifiers its values use
 };
@@ -123,6 +129,10 @@ Definitions ScanHeader(const std::string& path)
         if (std::regex_match(text, m, kDefine)) {
             defs.lines[m[1]].insert(start);
             AddUses(defs.uses[m[1]], m[2]);
+            if (m[2].str().substr(0, 1) == "(")
+                defs.functionLike.insert(m[1]);
+            else
+                defs.functionLike.erase(m[1]);
         } else if (std::regex_match(text, m, kMember)) {
             // A member without a value counts on from the one before.
             defs.members[m[1]].insert(start);
@@ -141,9 +151,36 @@ struct Processed {
     std::set<std::string> code;                    // identifiers of the code it compiled
 };
 
+// The names whose definitions use one of the given names, directly or
+// through other definitions.
+std::set<std::string> UsersOf(const Definitions& defs, const std::set<std::string>& used)
+{
+    std::set<std::string> users;
+    for (bool grew = true; grew;) {
+        grew = false;
+        for (const auto& [name, uses] : defs.uses)
+            if (!users.count(name))
+                for (const std::string& u : uses)
+                    if (used.count(u) || users.count(u)) {
+                        users.insert(name);
+                        grew = true;
+                        break;
+                    }
+    }
+    return users;
+}
+
+// A C assertion that the expression is an integer constant in the range of
+// ids, -2^31 to 2^32 - 1.
+std::string IdRange(const std::string& e)
+{
+    return "((" + e + ") < 0 ? (long long)(" + e + ") >= -2147483647LL - 1 : (unsigned long long)(" + e +
+        ") <= 4294967295ULL)";
+}
+
 // What the compiler read of each header in its configuration, from its
 // -dD listing of the prelude, by file name.
-std::map<std::string, Processed> CompilerView(const std::string& listing)
+std::map<std::string, Processed> CompilerView(const std::string& listing, std::set<std::string>& functionLike)
 {
     std::map<std::string, Processed> seen;
     const std::regex marker(R"re(^# (\d+) "([^"]*)".*$)re");
@@ -160,6 +197,8 @@ std::map<std::string, Processed> CompilerView(const std::string& listing)
         }
         if (file && std::regex_match(line, m, kDefine)) {
             file->defines[m[1]].insert(number);
+            if (m[2].str().substr(0, 1) == "(")
+                functionLike.insert(m[1]);
         } else if (file) {
             if (std::regex_match(line, m, kMember))
                 file->members[m[1]].insert(number);
@@ -204,9 +243,17 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    std::map<std::string, Processed> compilerView = CompilerView(listing);
+    std::set<std::string> anyFunctionLike;
+    std::map<std::string, Processed> compilerView = CompilerView(listing, anyFunctionLike);
     const bool listApart = std::getenv("ORACLE_APART") != nullptr;
     std::vector<std::pair<std::string, uint32_t>> compared;
+    // Names the reader gives no id, with what their definitions use.
+    struct Unread {
+        std::string name;
+        bool usesOwnFunctionLike;
+        bool usesOtherFunctionLike;
+    };
+    std::vector<Unread> unread;
     size_t excluded = 0, enumMembers = 0;
     for (const std::string& header : headers) {
         NameIdNode* head = nullptr;
@@ -263,6 +310,24 @@ int main(int argc, char** argv)
             compared.push_back(n);
             ++headerCompared;
         }
+        std::set<std::string> read;
+        for (const auto& n : names)
+            read.insert(n.first);
+        std::set<std::string> otherFunctionLike;
+        for (const std::string& f : anyFunctionLike)
+            if (!defs.lines.count(f))
+                otherFunctionLike.insert(f);
+        const std::set<std::string> ownUsers = UsersOf(defs, defs.functionLike);
+        const std::set<std::string> otherUsers = UsersOf(defs, otherFunctionLike);
+        std::set<std::string> defined;
+        for (const auto& [name, lines] : defs.lines)
+            if (!defs.functionLike.count(name))
+                defined.insert(name);
+        for (const auto& [name, lines] : defs.members)
+            defined.insert(name);
+        for (const std::string& name : defined)
+            if (!read.count(name) && !apart.count(name))
+                unread.push_back({name, ownUsers.count(name) > 0, otherUsers.count(name) > 0});
         std::printf("%s: %d names read, %zu compared\n", header.c_str(), count, headerCompared);
     }
 
@@ -273,12 +338,16 @@ int main(int argc, char** argv)
         for (const std::string& inc : includes)
             out << "#include " << inc << "\n";
         for (const auto& [name, id] : compared)
-            out << "_Static_assert(((" << name << ") < 0 ? (long long)(" << name
-                << ") >= -2147483647LL - 1 : (unsigned long long)(" << name << ") <= 4294967295ULL) && (unsigned int)("
-                << name << ") == " << id << "u, \"" << name << "\");\n";
+            out << "_Static_assert(" << IdRange(name) << " && (unsigned int)(" << name << ") == " << id << "u, \""
+                << name << "\");\n";
+        // After them, whatever their errors do to the lines that follow: one
+        // line for each name the reader gives no id.
+        for (const Unread& u : unread)
+            out << "_Static_assert(" << IdRange(u.name) << ", \"" << u.name << "\");\n";
     }
     const std::string errors = Run(compiler + " -std=gnu11 -w -fsyntax-only " + check + " 2>&1");
     std::set<std::string> failed;
+    std::set<size_t> notIds;  // of unread
     const std::regex errorLine("^" + check + R"(:(\d+):\d+: error)");
     std::istringstream in(errors);
     std::string line;
@@ -289,6 +358,8 @@ int main(int argc, char** argv)
             if (at >= firstLine && at - firstLine < compared.size())
                 failed.insert(compared[at - firstLine].first + " (reader: " +
                               std::to_string(compared[at - firstLine].second) + ")");
+            else if (at >= firstLine + compared.size() && at - firstLine - compared.size() < unread.size())
+                notIds.insert(at - firstLine - compared.size());
             else
                 failed.insert(line);
         }
@@ -297,6 +368,23 @@ int main(int argc, char** argv)
     std::remove(check.c_str());
     for (const std::string& f : failed)
         std::printf("MISMATCH %s\n", f.c_str());
+    const bool listMissing = std::getenv("ORACLE_MISSING") != nullptr;
+    size_t missing = 0, ownFunctionLike = 0, otherFunctionLike = 0;
+    for (size_t i = 0; i < unread.size(); ++i) {
+        if (notIds.count(i))
+            continue;
+        ++missing;
+        ownFunctionLike += unread[i].usesOwnFunctionLike;
+        otherFunctionLike += unread[i].usesOtherFunctionLike && !unread[i].usesOwnFunctionLike;
+        if (listMissing)
+            std::printf("missing %s%s\n", unread[i].name.c_str(),
+                        unread[i].usesOwnFunctionLike     ? " (uses a function-like macro of its header)"
+                        : unread[i].usesOtherFunctionLike ? " (uses a function-like macro of another file)"
+                                                          : "");
+    }
+    std::printf("missing %zu names the compiler computes as ids: %zu use a function-like macro of their header, "
+                "%zu only one of another file\n",
+                missing, ownFunctionLike, otherFunctionLike);
     std::printf("compared %zu names (%zu enum members) with %s; %zu set apart as configuration-dependent; %zu mismatches\n",
                 compared.size(), enumMembers, compiler.c_str(), excluded, failed.size());
     return failed.empty() && !compared.empty() ? 0 : 1;
