@@ -47,9 +47,17 @@ void FreeNameIdList(NameIdNode* pHead)
     }
 }
 
+bool ReadMacroHeader(LPCTSTR lpszPath, const header::NameHandler& onName, const header::SkipHandler& onSkip)
+{
+    if (!lpszPath)
+        return false;
+    std::optional<std::string> text = ReadWholeFile(lpszPath);
+    return text && header::ReadHeader(std::move(*text), onName, onSkip);
+}
+
 int uiFile::GetMacroNameIdFromFile(NameIdNode** ppHead, LPCTSTR lpszPath)
 {
-    if (!ppHead || !lpszPath)
+    if (!ppHead)
         return -1;
     // The new list is linked as it is read; until it replaces the old one
     // it is freed on any failure.
@@ -57,17 +65,14 @@ int uiFile::GetMacroNameIdFromFile(NameIdNode** ppHead, LPCTSTR lpszPath)
     NameIdNode** tail = &head;
     int count = 0;
     try {
-        std::optional<std::string> text = ReadWholeFile(lpszPath);
-        if (!text)
-            return -1;
-        const bool isHeader = header::ReadHeader(std::move(*text), [&tail, &count](std::string_view name, uint32_t id) {
+        const bool isHeader = ReadMacroHeader(lpszPath, [&tail, &count](std::string_view name, uint32_t id) {
             NameIdNode* node = new NameIdNode;
             *tail = node;
             tail = &node->next;
             node->name = CString(std::string(name));
             node->id = id;
             ++count;
-        });
+        }, nullptr);
         if (!isHeader)
             return -1;
     } catch (const std::bad_alloc&) {

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "framework/afx.h"
+#include "style/header/HeaderReader.h"
 
 // One name of the table. Nodes are allocated one by one with new, so the
 // owner frees them one by one with delete.
@@ -16,6 +17,12 @@ struct NameIdNode {
 // Deletes the list at pHead node by node, each after its successor has been
 // read.
 void FreeNameIdList(NameIdNode* pHead);
+
+// Reads the C header at lpszPath as GetMacroNameIdFromFile does: each name
+// goes to onName in the order of the list, and each definition that gives
+// none to onSkip (if given) with its line and why. False, with no call,
+// where GetMacroNameIdFromFile returns -1.
+bool ReadMacroHeader(LPCTSTR lpszPath, const header::NameHandler& onName, const header::SkipHandler& onSkip);
 
 class uiFile {
 public:
