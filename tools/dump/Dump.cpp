@@ -6,6 +6,7 @@
 #include "style/uiFile.h"
 #include "tools/dump/DumpOptions.h"
 #include "tools/dump/ExitCodes.h"
+#include "tools/dump/HeaderNames.h"
 #include "tools/dump/SceneSvg.h"
 #include "tools/dump/TreeWriters.h"
 
@@ -57,6 +58,8 @@ int RunDump(int argc, const char* const* argv, std::FILE* out, std::FILE* err)
     DumpOptions options;
     if (const std::optional<int> code = ParseDumpOptions(argc, argv, out, err, options))
         return *code;
+    if (!options.namesPath.empty())
+        return WriteHeaderNames(options.namesPath, options.why, out, err);
 
     MacroList macros;
     if (!options.headerPath.empty())

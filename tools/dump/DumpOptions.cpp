@@ -16,9 +16,10 @@ std::optional<int> ParseDumpOptions(int argc, const char* const* argv, std::FILE
     // "/name" is a path on both systems, never an option.
     app.allow_windows_style_options(false);
     app.set_version_flag("--version", "lorvex-dump " LORVEX_VERSION);
-    app.add_option("file", options.styPath, "The style file")->required()->type_name("FILE.sty");
-    app.add_option("--header", options.headerPath, "C header whose macros name the file's ids")
-        ->type_name("FILE.h");
+    CLI::Option* fileOption = app.add_option("file", options.styPath, "The style file")->type_name("FILE.sty");
+    CLI::Option* headerOption =
+        app.add_option("--header", options.headerPath, "C header whose macros name the file's ids")
+            ->type_name("FILE.h");
     std::string format = "text";
     CLI::Option* formatOption =
         app.add_option("--format", format, "text (the default) or json")->check(CLI::IsMember({"text", "json"}));
@@ -31,14 +32,23 @@ std::optional<int> ParseDumpOptions(int argc, const char* const* argv, std::FILE
             ->type_name("N")
             ->check(CLI::Range(uint32_t{0}, std::numeric_limits<uint32_t>::max()));
     app.add_flag("--visible-only", options.visibleOnly, "With --svg: leave hidden resources out")->needs(svgOption);
+    CLI::Option* namesOption =
+        app.add_option("--names", options.namesPath, "Only print the names the C header gives ids, in table order")
+            ->type_name("FILE.h");
+    app.add_flag("--why", options.why, "With --names: print each definition that gives none too, and why")
+        ->needs(namesOption);
     app.get_formatter()->column_width(34);
     app.footer("Exit codes: 0 valid, 1 invalid file or header, 2 usage error, 3 a file that cannot be "
                "opened or read, 4 output that cannot be written.");
     checkOption->excludes(formatOption)->excludes(rowsOption)->excludes(svgOption);
     svgOption->excludes(formatOption)->excludes(rowsOption);
+    for (CLI::Option* other : {fileOption, headerOption, formatOption, rowsOption, checkOption, svgOption})
+        namesOption->excludes(other);
 
     try {
         app.parse(argc, argv);
+        if (namesOption->empty() && fileOption->empty())
+            throw CLI::RequiredError(fileOption->get_name());
     } catch (const CLI::CallForHelp&) {
         std::fputs(app.help().c_str(), out);
         return kExitOk;

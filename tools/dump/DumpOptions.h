@@ -14,6 +14,8 @@ struct DumpOptions {
     bool check = false;
     std::optional<size_t> svgScene;
     bool visibleOnly = false;
+    std::string namesPath;  // --names: this header's names are printed, no style file is read
+    bool why = false;       // with --names: the definitions that give none too
 };
 
 // Reads argv (UTF-8) into options. Returns an exit code when the program
