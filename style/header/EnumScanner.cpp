@@ -126,21 +126,21 @@ void EnumScanner::EndMember()
     // A value written over several lines is read as the text from its first
     // token to its last; a directive line in between makes it fail.
     std::optional<Value> v;
-    Failure why{Reason::MemberNotPlain, {}, {}};
+    Failure why{Reason::MemberNotPlain, {}};
     if (!m_memberBroken && m_initBegin) {
         const std::string_view text(m_initBegin, static_cast<size_t>(m_initEnd - m_initBegin));
         v = m_expander.ExpressionValue(text, why);
         if (!v && HoldsDirective(text))
-            why = {Reason::AcrossDirective, {}, {}};
+            why = {Reason::AcrossDirective, {}};
     } else if (!m_memberBroken) {
         v = m_nextValue;
         why = m_nextFailure;
     }
     m_nextValue.reset();
-    m_nextFailure = {Reason::CountsOnFrom, m_member, {}};
+    m_nextFailure = {Reason::CountsOnFrom, m_member};
     if (v && !v->IsSigned() && v->bits > static_cast<uint64_t>(INT64_MAX)) {
         v.reset();
-        why = {Reason::MemberTooLarge, {}, {}};
+        why = {Reason::MemberTooLarge, {}};
     }
     if (v) {
         const int64_t s = v->AsSigned();
@@ -148,7 +148,7 @@ void EnumScanner::EndMember()
         if (s < INT64_MAX)
             m_nextValue = MemberValue(s + 1);
         else
-            m_nextFailure = {Reason::MemberTooLarge, {}, {}};
+            m_nextFailure = {Reason::MemberTooLarge, {}};
         m_lowest = m_knownMembers == 0 ? s : std::min(m_lowest, s);
         m_highest = m_knownMembers == 0 ? s : std::max(m_highest, s);
         ++m_knownMembers;

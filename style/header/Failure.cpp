@@ -14,11 +14,6 @@ std::string Named(std::string_view before, std::string_view name, std::string_vi
     return text;
 }
 
-std::string ValueText(const Value& v)
-{
-    return v.IsSigned() ? std::to_string(v.AsSigned()) : std::to_string(v.bits);
-}
-
 }  // namespace
 
 std::string FailureText(const Failure& f)
@@ -49,7 +44,7 @@ std::string FailureText(const Failure& f)
     case Reason::DivisionByZero: return "divides by zero";
     case Reason::Overflow: return "overflows its signed type";
     case Reason::BadShift: return "shifts by a negative count or by the operand's width or more";
-    case Reason::OutsideIds: return "is " + ValueText(f.value) + ", outside the 32-bit ids";
+    case Reason::OutsideIds: return Named("is ", f.name, ", outside the 32-bit ids");
     case Reason::ExpansionTooLarge:
         return "needs more than " + std::to_string(TokenBudget::kPerExpansion) + " tokens in one expansion";
     case Reason::FileBudgetSpent: return "comes after the file's expansions used up their tokens";

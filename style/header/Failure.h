@@ -5,8 +5,6 @@
 #include <string>
 #include <string_view>
 
-#include "style/header/IntegerValue.h"
-
 namespace header {
 
 enum class Reason : unsigned char {
@@ -35,7 +33,7 @@ enum class Reason : unsigned char {
     DivisionByZero,
     Overflow,             // signed overflow
     BadShift,             // a negative count, or the operand's width or more
-    OutsideIds,           // value: an integer that is no 32-bit id
+    OutsideIds,           // name: an integer that is no 32-bit id, written out
     ExpansionTooLarge,    // one expansion needs more tokens than its bound
     FileBudgetSpent,      // the file's expansions together reached theirs
     CountsOnFrom,         // name: the enum member before, which has no value
@@ -46,8 +44,7 @@ enum class Reason : unsigned char {
 
 struct Failure {
     Reason reason = Reason::None;
-    std::string_view name;  // what the reason names, where it names something
-    Value value;            // Reason::OutsideIds
+    std::string_view name;  // what the reason names, where it names something; for OutsideIds the value
 };
 
 // The reason as it is reported after the definition's name:

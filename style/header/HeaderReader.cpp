@@ -47,6 +47,7 @@ public:
     void ReportNames(const NameHandler& onName, const SkipHandler& onSkip, LineMap& lines)
     {
         const std::vector<NameTable::Definition>& definitions = m_names.Definitions();
+        std::string outside;
         for (size_t at = 0; at < definitions.size(); ++at) {
             const NameTable::Definition& d = definitions[at];
             const Symbol& s = m_names[d.symbol];
@@ -74,7 +75,8 @@ public:
                     onName(s.name, *number);
                     continue;
                 }
-                why = {Reason::OutsideIds, {}, *v};
+                outside = v->IsSigned() ? std::to_string(v->AsSigned()) : std::to_string(v->bits);
+                why = {Reason::OutsideIds, outside};
             }
             if (onSkip)
                 onSkip({lines.LineOf(m_text, d.offset), s.name, FailureText(why)});

@@ -120,13 +120,13 @@ bool MacroExpander::RememberLiteral(SymbolId macro)
     const MacroToken& literal = *m_names.BodyOf(s);
     if (literal.kind != MacroToken::Kind::Number)
         return false;
-    const std::optional<Value> v = ParseIntegerLiteral(literal.text);
+    const std::optional<Value> v = ParseIntegerLiteral(literal.Text());
     if (!v)
         return false;
     MacroState& state = m_macros[macro];
     state.memo = Memo::Operand;
     state.shape = Shape::Literal;
-    state.text = literal.text;
+    state.text = literal.Text();
     state.operandState = Operand::State::Known;
     state.reason = Reason::None;
     state.operandType = v->type;
@@ -145,7 +145,7 @@ std::optional<Value> MacroExpander::MacroValue(SymbolId macro, Failure& why)
     if (memo == Memo::Operand)
         return Evaluated(state.RememberedOperand(), why);
     if (memo == Memo::Failed) {
-        why = {state.reason, state.text, {}};
+        why = {state.reason, state.text};
         return std::nullopt;
     }
     StartJob(macro, EvalMode::Constant);
@@ -175,7 +175,7 @@ std::optional<Value> MacroExpander::Evaluated(const std::optional<Operand>& resu
     if (!result)
         return std::nullopt;
     if (!result->IsKnown()) {
-        why = {result->fault, {}, {}};
+        why = {result->fault, {}};
         return std::nullopt;
     }
     return result->value;
@@ -183,9 +183,11 @@ std::optional<Value> MacroExpander::Evaluated(const std::optional<Operand>& resu
 
 void MacroExpander::StartJob(SymbolId macro, EvalMode mode)
 {
-    m_jobs.push_back({macro, mode, m_frames.size(), m_scans.size(), m_invocations.size(), m_arguments.size(),
-                      m_tokens.size(), m_expansions.size(), m_argumentTokens.size(), m_expandedArguments.size(),
-                      m_operands.size(), 0, {}, {}, false, false, false});
+    const auto mark = [](size_t size) { return static_cast<uint32_t>(size); };
+    m_jobs.push_back({0, {}, macro, mark(m_frames.size()), mark(m_scans.size()), mark(m_invocations.size()),
+                      mark(m_arguments.size()), mark(m_tokens.size()), mark(m_expansions.size()),
+                      mark(m_argumentTokens.size()), mark(m_expandedArguments.size()), mark(m_operands.size()), mode,
+                      false, false, false});
     m_scans.push_back({m_frames.size(), kJobInput});
     if (macro == kNoSymbol)
         return;
@@ -228,7 +230,7 @@ bool MacroExpander::Step()
         return true;
     }
     if (tok.kind == MacroToken::Kind::Name && !tok.painted) {
-        if (m_jobs.back().mode == EvalMode::Condition && ReadingJobInput() && tok.text == "defined") {
+        if (m_jobs.back().mode == EvalMode::Condition && ReadingJobInput() && tok.Text() == "defined") {
             Defined();
             return true;
         }
@@ -255,7 +257,7 @@ bool MacroExpander::Expand(SymbolId macro)
 {
     const Symbol& s = m_names[macro];
     if (s.malformed) {
-        Fail({Reason::MalformedDefinition, s.name, {}});
+        Fail({Reason::MalformedDefinition, s.name});
         return true;
     }
     if (s.functionLike) {
@@ -284,7 +286,7 @@ bool MacroExpander::Expand(SymbolId macro)
         // Inside an argument, tokens that would fail in a value may still
         // be stringized, pasted or dropped.
         if (memo == Memo::Failed && ReadingJobInput()) {
-            Fail({state.reason, state.text, {}});
+            Fail({state.reason, state.text});
             return true;
         }
         if (memo == Memo::Operand && (ReadingJobInput() || state.shape != Shape::Other)) {
@@ -332,7 +334,7 @@ void MacroExpander::Invoke(SymbolId macro)
         if (!Next(tok)) {
             if (!m_jobs.back().failed) {
                 m_jobs.back().contextDependent = true;  // the call may close where the expansion is used
-                Fail({Reason::UnclosedCall, s.name, {}});
+                Fail({Reason::UnclosedCall, s.name});
             }
             return;
         }
@@ -360,7 +362,7 @@ void MacroExpander::Invoke(SymbolId macro)
         ++count;  // the variable arguments left out: empty
     m_arguments.resize(firstArgument + count, {m_arguments.back().rawEnd, m_arguments.back().rawEnd, 0, 0});
     if (count != s.parameterCount) {
-        Fail({Reason::WrongArgumentCount, s.name, {}});
+        Fail({Reason::WrongArgumentCount, s.name});
         return;
     }
     ContinueInvocation();
@@ -442,24 +444,24 @@ void MacroExpander::Output(const MacroToken& tok)
     }
     switch (tok.kind) {
     case MacroToken::Kind::Number:
-        if (const std::optional<Value> v = ParseIntegerLiteral(tok.text))
-            EmitOperand(Operand::Known(*v), tok.text);
+        if (const std::optional<Value> v = ParseIntegerLiteral(tok.Text()))
+            EmitOperand(Operand::Known(*v), tok.Text());
         else
-            Fail({Reason::NotIntegerNumber, tok.text, {}});
+            Fail({Reason::NotIntegerNumber, tok.Text()});
         return;
     case MacroToken::Kind::Character:
-        if (const std::optional<Value> v = ParseCharacterConstant(tok.text))
-            EmitOperand(Operand::Known(*v), tok.text);
+        if (const std::optional<Value> v = ParseCharacterConstant(tok.Text()))
+            EmitOperand(Operand::Known(*v), tok.Text());
         else
-            Fail({Reason::NotIntegerCharacter, tok.text, {}});
+            Fail({Reason::NotIntegerCharacter, tok.Text()});
         return;
     case MacroToken::Kind::Operand:
-        EmitOperand(m_operands[tok.index], tok.text);
+        EmitOperand(m_operands[tok.index], tok.Text());
         return;
     case MacroToken::Kind::Punctuator: {
         ExprToken& t = m_tokens.emplace_back();
         t.kind = ExprToken::Kind::Punctuator;
-        t.text = tok.text;
+        t.text = tok.Text();
         return;
     }
     case MacroToken::Kind::Name:
@@ -469,10 +471,10 @@ void MacroExpander::Output(const MacroToken& tok)
             ValueName(tok);
         return;
     case MacroToken::Kind::String:
-        Fail({Reason::String, {}, {}});
+        Fail({Reason::String, {}});
         return;
     default:
-        Fail({Reason::StrayCharacter, {}, {}});
+        Fail({Reason::StrayCharacter, {}});
         return;
     }
 }
@@ -489,7 +491,8 @@ void MacroExpander::ValueName(const MacroToken& tok)
             m_tokens.back().SetWord({TypeWord::Kind::IntegerName, {}, *tagType});
         } else {
             m_tokens.back().SetWord({TypeWord::Kind::OtherName, {}, {}});
-            job.castHint = {Reason::UnknownEnumCast, tok.text, {}};
+            if (!job.failed)
+                job.failure = {Reason::UnknownEnumCast, tok.Text()};  // said only if the cast is refused
         }
         return;
     }
@@ -497,7 +500,7 @@ void MacroExpander::ValueName(const MacroToken& tok)
         if (s->enumValueKnown)
             EmitOperand(Operand::Known(*s->EnumValue()));
         else
-            Fail({Reason::MemberWithoutValue, tok.text, {}});
+            Fail({Reason::MemberWithoutValue, tok.Text()});
         return;
     }
     if (s && s->isTypeWord) {
@@ -505,11 +508,11 @@ void MacroExpander::ValueName(const MacroToken& tok)
         return;
     }
     if (tok.painted)
-        Fail({Reason::SelfReference, tok.text, {}});
+        Fail({Reason::SelfReference, tok.Text()});
     else if (s && s->isMacro)
-        Fail({Reason::WithoutArguments, tok.text, {}});
+        Fail({Reason::WithoutArguments, tok.Text()});
     else
-        Fail({ReasonForName(tok.text), tok.text, {}});
+        Fail({ReasonForName(tok.Text()), tok.Text()});
 }
 
 // A name left in a condition counts as 0 when the file decides it. When
@@ -538,11 +541,11 @@ void MacroExpander::Defined()
 {
     MacroToken name, close;
     if (!Next(name))
-        return Fail({Reason::NoExpression, {}, {}});
+        return Fail({Reason::NoExpression, {}});
     const bool parenthesised = name.Is("(");
     if ((parenthesised && !Next(name)) || name.kind != MacroToken::Kind::Name ||
         (parenthesised && (!Next(close) || !close.Is(")"))))
-        return Fail({Reason::NoExpression, {}, {}});
+        return Fail({Reason::NoExpression, {}});
     const Verdict d = name.index == kNoSymbol ? Verdict::ProgramDecides : m_names.IsDefined(name.index);
     EmitOperand(d == Verdict::ProgramDecides ? UnknownOperand() : Truth(d == Verdict::True));
 }
@@ -565,12 +568,8 @@ void MacroExpander::EmitRemembered(SymbolId macro)
         EmitOperand(state.RememberedOperand(), spelling);
         return;
     }
-    MacroToken t;
-    t.kind = MacroToken::Kind::Operand;
-    t.text = spelling;
-    t.index = static_cast<uint32_t>(m_operands.size());
+    m_expandedArguments.emplace_back(MacroToken::Kind::Operand, spelling, static_cast<uint32_t>(m_operands.size()));
     m_operands.push_back(state.RememberedOperand());
-    m_expandedArguments.push_back(t);
 }
 
 std::optional<Operand> MacroExpander::FinishJob(Failure& why)
@@ -590,9 +589,9 @@ std::optional<Operand> MacroExpander::FinishJob(Failure& why)
     if (!job.failed) {
         result = m_evaluator.Evaluate(m_tokens.data() + job.firstToken, m_tokens.size() - job.firstToken, job.mode);
         if (!result)
-            failure = m_evaluator.Refusal() == Reason::NotIntegerCast && job.castHint.reason != Reason::None
-                ? job.castHint
-                : Failure{m_evaluator.Refusal(), {}, {}};
+            failure = m_evaluator.Refusal() == Reason::NotIntegerCast && job.failure.reason == Reason::UnknownEnumCast
+                ? job.failure
+                : Failure{m_evaluator.Refusal(), {}};
     }
     if (job.macro != kNoSymbol)
         Remember(job, result, failure);
@@ -657,7 +656,7 @@ bool MacroExpander::Spend(uint64_t count)
 void MacroExpander::OverBudget()
 {
     Job& job = m_jobs.back();
-    Fail({m_budget.FileBound(job.tokensRead) ? Reason::FileBudgetSpent : Reason::ExpansionTooLarge, {}, {}});
+    Fail({m_budget.FileBound(job.tokensRead) ? Reason::FileBudgetSpent : Reason::ExpansionTooLarge, {}});
     job.overBudget = true;
 }
 

@@ -106,17 +106,18 @@ private:
         uint32_t expandedFirst, expandedEnd;  // in m_expandedArguments
     };
     // One evaluation in progress: a macro on its own, or the text asked
-    // about. What it adds to the stacks is above its marks.
+    // about. What it adds to the stacks is above its marks. A chain of
+    // macros each defined through the next has one open per link, so it
+    // is kept small.
     struct Job {
-        SymbolId macro;  // kNoSymbol: the text asked about
-        EvalMode mode;
-        size_t firstFrame, firstScan, firstInvocation, firstArgument, firstToken;
-        size_t expansions, argumentTokens, expandedArguments, operands;
         uint64_t tokensRead;
-        Failure failure;
-        Failure castHint;          // what a cast that turns out to be no integer type named
+        Failure failure;  // before it fails, the enum tag a cast named, in case the cast is refused
+        SymbolId macro;   // kNoSymbol: the text asked about
+        uint32_t firstFrame, firstScan, firstInvocation, firstArgument, firstToken;
+        uint32_t expansions, argumentTokens, expandedArguments, operands;
+        EvalMode mode;
         bool failed;
-        bool contextDependent;     // met a name inside its own expansion, or ran out of tokens a call needed
+        bool contextDependent;  // met a name inside its own expansion, or ran out of tokens a call needed
         bool overBudget;
     };
 

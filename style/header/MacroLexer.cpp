@@ -99,9 +99,7 @@ MacroShape LexMacroDefinition(std::string_view rest, bool functionLike, NameTabl
     const size_t first = body.size();
     Token tok;
     while (NextToken(rest, tok)) {
-        MacroToken& t = body.emplace_back();
-        t.text = tok.text;
-        t.kind = KindOf(tok.kind);
+        MacroToken& t = body.emplace_back(KindOf(tok.kind), tok.text);
         if (t.kind == MacroToken::Kind::Punctuator && tok.text == "##")
             shape.pastes = true;
         if (t.kind != MacroToken::Kind::Name)
@@ -124,9 +122,7 @@ void LexText(std::string_view text, const NameTable& names, std::vector<MacroTok
 {
     Token tok;
     while (NextToken(text, tok)) {
-        MacroToken& t = out.emplace_back();
-        t.text = tok.text;
-        t.kind = KindOf(tok.kind);
+        MacroToken& t = out.emplace_back(KindOf(tok.kind), tok.text);
         if (t.kind == MacroToken::Kind::Name)
             t.index = names.Find(tok.text).value_or(kNoSymbol);
     }

@@ -20,6 +20,7 @@ NameTable::NameTable(size_t expectedNames)
 {
     m_symbols.reserve(expectedNames);
     m_definitions.reserve(expectedNames);
+    m_bodyTokens.reserve(4 * expectedNames);
     size_t slots = 1024;
     while (slots < 2 * expectedNames)
         slots *= 2;

@@ -10,9 +10,9 @@ namespace {
 
 // What # makes of an argument: a string, which is no integer whatever it
 // holds, so its spelling does not matter.
-const MacroToken kStringized{"\"\"", 0, MacroToken::Kind::String, false};
+const MacroToken kStringized(MacroToken::Kind::String, "\"\"");
 
-const MacroToken kPlacemarker{{}, 0, MacroToken::Kind::Placemarker, false};
+const MacroToken kPlacemarker(MacroToken::Kind::Placemarker, {});
 
 }  // namespace
 
@@ -117,7 +117,7 @@ bool ReplacementBuilder::Append(const MacroToken* tokens, size_t count, bool pas
         from = 1;
     }
     if (count - from > m_limit - std::min(m_limit, out.size() - m_first)) {
-        m_why = {Reason::ExpansionTooLarge, {}, {}};
+        m_why = {Reason::ExpansionTooLarge, {}};
         return false;
     }
     out.insert(out.end(), tokens + from, tokens + count);
@@ -130,7 +130,7 @@ bool ReplacementBuilder::PasteOntoLast(const MacroToken& right)
     if (right.kind == MacroToken::Kind::Placemarker)
         return true;
     if (out.size() == m_first) {  // "##" first in __VA_OPT__
-        m_why = {Reason::BadPaste, {}, {}};
+        m_why = {Reason::BadPaste, {}};
         return false;
     }
     MacroToken& left = out.back();
@@ -141,29 +141,25 @@ bool ReplacementBuilder::PasteOntoLast(const MacroToken& right)
     // An operand worked out before has a spelling only when it is one
     // literal; any other pastes into no single token.
     std::string spelling;
-    if (!left.text.empty() && !right.text.empty())
-        spelling = std::string(left.text) + std::string(right.text);
+    if (!left.Text().empty() && !right.Text().empty())
+        spelling = std::string(left.Text()) + std::string(right.Text());
     std::string_view rest = spelling;
     Token tok;
     if (spelling.empty() || !NextToken(rest, tok) || !rest.empty() || tok.kind == TokenKind::Other ||
         tok.text.size() != spelling.size()) {
-        m_why = {Reason::BadPaste, {}, {}};
+        m_why = {Reason::BadPaste, {}};
         return false;
     }
     const std::string_view text = m_spellings.emplace_back(std::move(spelling));
-    MacroToken pasted;
-    pasted.text = text;
     switch (tok.kind) {
     case TokenKind::Identifier:
-        pasted.kind = MacroToken::Kind::Name;
-        pasted.index = m_names.Find(text).value_or(kNoSymbol);
+        left = MacroToken(MacroToken::Kind::Name, text, m_names.Find(text).value_or(kNoSymbol));
         break;
-    case TokenKind::Number: pasted.kind = MacroToken::Kind::Number; break;
-    case TokenKind::Character: pasted.kind = MacroToken::Kind::Character; break;
-    case TokenKind::String: pasted.kind = MacroToken::Kind::String; break;
-    default: pasted.kind = MacroToken::Kind::Punctuator; break;
+    case TokenKind::Number: left = MacroToken(MacroToken::Kind::Number, text); break;
+    case TokenKind::Character: left = MacroToken(MacroToken::Kind::Character, text); break;
+    case TokenKind::String: left = MacroToken(MacroToken::Kind::String, text); break;
+    default: left = MacroToken(MacroToken::Kind::Punctuator, text); break;
     }
-    left = pasted;
     return true;
 }
 
