@@ -17,6 +17,7 @@
 // With --complete a missing name is a failure too.
 // With ORACLE_APART set in the environment it lists the names set apart,
 // with ORACLE_MISSING the names missed and why the reader skipped them.
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -169,6 +170,32 @@ std::set<std::string> UsersOf(const Definitions& defs, const std::set<std::strin
                     }
     }
     return users;
+}
+
+// Whether an expansion can be part of an expression without taking the
+// lines after it along: its brackets outside quotes pair up and it ends no
+// statement.
+bool Balanced(const std::string& expansion)
+{
+    std::string open;
+    for (size_t i = 0; i < expansion.size(); ++i) {
+        const char c = expansion[i];
+        if (c == '"' || c == '\'') {
+            for (++i; i < expansion.size() && expansion[i] != c; ++i)
+                if (expansion[i] == '\\')
+                    ++i;  // the escaped character
+        } else if (c == '(' || c == '[' || c == '{') {
+            open += c;
+        } else if (c == ')' || c == ']' || c == '}') {
+            const char want = c == ')' ? '(' : c == ']' ? '[' : '{';
+            if (open.empty() || open.back() != want)
+                return false;
+            open.pop_back();
+        } else if (c == ';') {
+            return false;
+        }
+    }
+    return open.empty();
 }
 
 // A C assertion that the expression is an integer constant in the range of
@@ -337,6 +364,45 @@ int main(int argc, char** argv)
         std::printf("%s: %d names read, %zu compared\n", header.c_str(), count, headerCompared);
     }
 
+    // A name whose expansion is unbalanced, or calls a macro it does not
+    // close, is no integer; asserting it would make the compiler's errors
+    // run into the lines after it. Each is expanded first in a file of its
+    // own, where such a call ends (the preprocessor says so).
+    std::set<size_t> notIds;  // of unread
+    if (!unread.empty()) {
+        const std::string probes = dir + "/lorvex_oracle_probes_" + std::to_string(getpid());
+        const std::string probeErrors = probes + ".err";
+        mkdir(probes.c_str(), 0700);
+        {
+            std::ofstream out(check);
+            for (const std::string& inc : includes)
+                out << "#include " << inc << "\n";
+            for (size_t i = 0; i < unread.size(); ++i) {
+                const std::string file = probes + "/" + std::to_string(i) + ".h";
+                std::ofstream(file) << "oracle_probe_" << i << " : " << unread[i].name << "\n";
+                out << "#include \"" << file << "\"\n";
+            }
+        }
+        std::istringstream expanded(Run(compiler + " -std=gnu11 -E -P " + check + " 2>" + probeErrors));
+        const std::regex probe(R"(^oracle_probe_(\d+) : (.*)$)");
+        for (std::string line; std::getline(expanded, line);) {
+            std::smatch m;
+            if (std::regex_match(line, m, probe) && !Balanced(m[2]))
+                notIds.insert(std::stoul(m[1]));
+        }
+        std::ifstream errors(probeErrors);
+        const std::regex probeError("^" + probes + R"(/(\d+)\.h:\d+:\d+: error)");
+        for (std::string line; std::getline(errors, line);) {
+            std::smatch m;
+            if (std::regex_search(line, m, probeError))
+                notIds.insert(std::stoul(m[1]));
+        }
+        for (size_t i = 0; i < unread.size(); ++i)
+            std::remove((probes + "/" + std::to_string(i) + ".h").c_str());
+        rmdir(probes.c_str());
+        std::remove(probeErrors.c_str());
+    }
+
     // One assertion a line, so that an error's line number names the macro.
     size_t firstLine = includes.size() + 1;
     {
@@ -348,12 +414,14 @@ int main(int argc, char** argv)
                 << name << "\");\n";
         // After them, whatever their errors do to the lines that follow: one
         // line for each name the reader gives no id.
-        for (const Unread& u : unread)
-            out << "_Static_assert(" << IdRange(u.name) << ", \"" << u.name << "\");\n";
+        for (size_t i = 0; i < unread.size(); ++i)
+            out << "_Static_assert(" << (notIds.count(i) ? "1" : IdRange(unread[i].name)) << ", \"" << unread[i].name
+                << "\");\n";
     }
-    const std::string errors = Run(compiler + " -std=gnu11 -w -fsyntax-only " + check + " 2>&1");
+    // Without tracking, an error inside a macro's replacement is reported
+    // on the line that uses the macro, not on the line that defines it.
+    const std::string errors = Run(compiler + " -std=gnu11 -w -fsyntax-only -ftrack-macro-expansion=0 " + check + " 2>&1");
     std::set<std::string> failed;
-    std::set<size_t> notIds;  // of unread
     const std::regex errorLine("^" + check + R"(:(\d+):\d+: error)");
     std::istringstream in(errors);
     std::string line;
