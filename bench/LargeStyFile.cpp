@@ -18,6 +18,22 @@ constexpr uint32_t kUnitBytes = sty::kGroupBlockSize + 3 * kLeaves * sty::kTable
                                 kLeaves * (sty::kPicBlockSize + sty::kStringBlockSize + kRegionBytes);
 static_assert(kLargeStyResources == uint64_t{kScenes} * kGroupsPerScene * (1 + 3 * kLeaves));
 
+// The edits of the edited file: one every kEditStride groups from the
+// kEditFirst-th on, taking their kinds in turn.
+constexpr uint32_t kEdits = 100;
+constexpr uint32_t kEditFirst = 325;
+constexpr uint32_t kEditStride = 651;
+static_assert(kEditFirst + (kEdits - 1) * kEditStride < kScenes * kGroupsPerScene);
+enum class Edit { None, PicX, StringsSwapped, PicRemoved, FramePicId, GroupWidth };
+
+Edit EditOfGroup(uint32_t group)
+{
+    if (group < kEditFirst || (group - kEditFirst) % kEditStride != 0 || (group - kEditFirst) / kEditStride >= kEdits)
+        return Edit::None;
+    constexpr Edit kinds[] = {Edit::PicX, Edit::StringsSwapped, Edit::PicRemoved, Edit::FramePicId, Edit::GroupWidth};
+    return kinds[(group - kEditFirst) / kEditStride % 5];
+}
+
 void Put32(std::vector<uint8_t>& out, uint32_t value)
 {
     for (int i = 0; i < 4; ++i)
@@ -34,7 +50,7 @@ void PutRecord(std::vector<uint8_t>& out, const Record& record)
 }  // namespace
 
 // Written scene by scene, so that generating it never holds it all.
-bool WriteLargeStyFile(const std::string& path)
+bool WriteLargeStyFile(const std::string& path, bool edited)
 {
     std::FILE* f = std::fopen(path.c_str(), "wb");
     if (!f)
@@ -64,31 +80,38 @@ bool WriteLargeStyFile(const std::string& path)
         for (uint32_t g = 0; g < kGroupsPerScene; ++g)
             Put32(out, pos + g * kUnitBytes);
         for (uint32_t g = 0; g < kGroupsPerScene; ++g) {
+            const Edit edit = edited ? EditOfGroup(s * kGroupsPerScene + g) : Edit::None;
             const uint32_t id = 0x10000 * (s + 1) + 16 * g;
             ResGroupInfo group{};
             group.type = RES_GROUP;
             group.id = id;
             group.offset = pos;
-            group.width = 400;
+            group.width = edit == Edit::GroupWidth ? 420 : 400;
             group.height = 100;
             group.res_num = 3 * kLeaves;
             group.child_offset = pos + sty::kGroupBlockSize;
             PutRecord(out, group);
-            Put32(out, 3 * kLeaves);
+            // A removed picture keeps its block, which nothing then points
+            // to; its table entry goes, and the table's last one is unused.
+            Put32(out, edit == Edit::PicRemoved ? 3 * kLeaves - 1 : 3 * kLeaves);
             Put32(out, group.child_offset);
             uint32_t leaf = group.child_offset + 3 * kLeaves * sty::kTableEntrySize;
             for (uint32_t i = 0; i < kLeaves; ++i)
-                Put32(out, leaf + i * sty::kPicBlockSize);
+                if (edit != Edit::PicRemoved || i != 2)
+                    Put32(out, leaf + i * sty::kPicBlockSize);
             leaf += kLeaves * sty::kPicBlockSize;
             for (uint32_t i = 0; i < kLeaves; ++i)
-                Put32(out, leaf + i * sty::kStringBlockSize);
+                Put32(out, leaf + (edit == Edit::StringsSwapped && i < 2 ? 1 - i : i) * sty::kStringBlockSize);
             leaf += kLeaves * sty::kStringBlockSize;
             for (uint32_t i = 0; i < kLeaves; ++i)
                 Put32(out, leaf + i * kRegionBytes);
+            if (edit == Edit::PicRemoved)
+                Put32(out, 0);
             for (uint32_t i = 0; i < kLeaves; ++i) {
                 PicInfo pic{};
                 pic.type = RES_PIC;
                 pic.id = id + 1 + i;
+                pic.x = edit == Edit::PicX && i == 2 ? 7 : 0;
                 pic.width = 64;
                 pic.pic_id = static_cast<uint16_t>(i);
                 PutRecord(out, pic);
@@ -112,7 +135,7 @@ bool WriteLargeStyFile(const std::string& path)
                 Put32(out, kFrames);
                 Put32(out, region.pic_offset);
                 for (uint32_t k = 0; k < kFrames; ++k) {
-                    out.push_back(static_cast<uint8_t>(k));
+                    out.push_back(static_cast<uint8_t>(edit == Edit::FramePicId && i == 0 && k == 10 ? 99 : k));
                     out.push_back(0);
                 }
             }

@@ -8,5 +8,8 @@
 
 constexpr uint64_t kLargeStyResources = 64 * 1018 * 16;
 
-// Writes the file at path; false if that fails.
-bool WriteLargeStyFile(const std::string& path);
+// Writes the file at path; false if that fails. edited: the same file with
+// a hundred edits spread evenly over it, in turn a picture's x changed, two
+// strings swapped, a picture removed, a frame's pic id changed and a group's
+// width changed, for comparing two builds of one file.
+bool WriteLargeStyFile(const std::string& path, bool edited = false);

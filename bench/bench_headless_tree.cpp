@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "framework/afxcmn.h"
-#include "framework/headless/Headless.h"
+#include "framework/headless/Testing.h"
 
 namespace {
 

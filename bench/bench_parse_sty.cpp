@@ -21,6 +21,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <limits>
 #include <new>
 #include <string>
 #include <vector>
@@ -93,17 +94,12 @@ namespace {
 
 std::string g_path;
 
-// The file read as ParseFile reads it (the file is well below 1 GiB, so in
-// one call).
+// The file read as ParseFile reads it.
 StyleBytes ReadPlain(const std::string& path)
 {
-    CFile file;
     StyleBytes bytes;
-    if (!file.Open(path.c_str(), CFile::modeRead | CFile::shareDenyNone | CFile::typeBinary))
-        return bytes;
-    bytes.resize(static_cast<size_t>(file.GetLength()));
-    bytes.resize(file.Read(bytes.data(), static_cast<UINT>(bytes.size())));
-    file.Close();
+    if (!CFile().ReadWholeFile(path.c_str(), std::numeric_limits<uint32_t>::max(), bytes))
+        bytes.clear();
     return bytes;
 }
 

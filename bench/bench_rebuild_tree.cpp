@@ -11,7 +11,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "framework/headless/Headless.h"
+#include "framework/headless/Testing.h"
 #include "style/StyWriter.h"
 #include "ui/ViewerDlg.h"
 

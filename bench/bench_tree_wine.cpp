@@ -32,93 +32,13 @@
 #include <string>
 #include <vector>
 
+#include "bench/BrowseBenchDocument.h"
+#include "bench/ThreadClock.h"
 #include "framework/core/Utf.h"
-#include "style/StyWriter.h"
 #include "tests/win32/ModalRunner.h"
 #include "ui/ViewerDlg.h"
 
 namespace {
-
-// The document: 10 scenes of 100 groups; each group holds 33 pictures, 33
-// strings and 11 picture regions of 2 frames, 100 nodes with the group.
-constexpr int kScenes = 10;
-constexpr int kGroupsPerScene = 100;
-constexpr int kPicsPerGroup = 33;
-constexpr int kStringsPerGroup = 33;
-constexpr int kRegionsPerGroup = 11;
-constexpr int kFramesPerRegion = 2;
-// Names in the header, for ids spread evenly over the document's resources.
-constexpr size_t kNames = 10000;
-
-StyImage MakeDocument(std::vector<uint32_t>& resourceIds)
-{
-    StyWriter w;
-    uint32_t id = 0x100;
-    const auto next = [&] {
-        resourceIds.push_back(id);
-        return id++;
-    };
-    for (int s = 0; s < kScenes; ++s) {
-        const size_t scene = w.Scene(0x1000000u * static_cast<uint32_t>(s + 1));
-        for (int g = 0; g < kGroupsPerScene; ++g) {
-            const size_t group = w.Group(scene, next());
-            for (int i = 0; i < kPicsPerGroup; ++i)
-                w.Pic(group, next(), static_cast<uint16_t>(i));
-            for (int i = 0; i < kStringsPerGroup; ++i)
-                w.String(group, next(), static_cast<uint16_t>(i));
-            for (int i = 0; i < kRegionsPerGroup; ++i)
-                w.Region(group, next(), std::vector<uint16_t>(kFramesPerRegion, 7));
-        }
-    }
-    return w.Write();
-}
-
-std::string MakeHeader(const std::vector<uint32_t>& resourceIds)
-{
-    std::string text = "/* Names of the benchmark's document. */\n";
-    char line[64];
-    for (size_t k = 0; k < kNames; ++k) {
-        std::snprintf(line, sizeof line, "#define RES_NAME_%05zu 0x%08x\n", k,
-                      static_cast<unsigned>(resourceIds[k * resourceIds.size() / kNames]));
-        text += line;
-    }
-    return text;
-}
-
-// Wall-clock seconds and the seconds of CPU time (user and kernel) the
-// thread spent. On a machine shared with other work the wall-clock figures
-// of one loop vary by a factor of two or more between rounds; the CPU
-// figures hardly move.
-struct Cost {
-    double wall;
-    double cpu;
-};
-
-double WallClock()
-{
-    LARGE_INTEGER frequency, counter;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&counter);
-    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-double ThreadCpu()
-{
-    FILETIME created, exited, kernel, user;
-    GetThreadTimes(GetCurrentThread(), &created, &exited, &kernel, &user);
-    const auto ticks = [](const FILETIME& t) {
-        return static_cast<double>((static_cast<uint64_t>(t.dwHighDateTime) << 32) | t.dwLowDateTime);
-    };
-    return (ticks(kernel) + ticks(user)) * 1e-7;
-}
-
-template <class F>
-Cost Measure(F&& work)
-{
-    const double wall = WallClock(), cpu = ThreadCpu();
-    work();
-    return {WallClock() - wall, ThreadCpu() - cpu};
-}
 
 class BenchDlg : public CViewerDlg {
 public:
@@ -271,8 +191,8 @@ int main(int argc, char** argv)
     const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
 
     std::vector<uint32_t> resourceIds;
-    const StyImage image = MakeDocument(resourceIds);
-    const std::string header = MakeHeader(resourceIds);
+    const StyImage image = MakeBrowseBenchDocument(resourceIds);
+    const std::string header = MakeBrowseBenchHeader(resourceIds);
     const std::wstring headerPath = TempPath(L"names.h");
     FILE* out = _wfopen(headerPath.c_str(), L"wb");
     if (!out || std::fwrite(header.data(), 1, header.size(), out) != header.size() || std::fclose(out) != 0) {
@@ -304,7 +224,7 @@ int main(int argc, char** argv)
         dlg.m_tree.DeleteAllItems();
         BareTree bare(dlg.m_tree.m_hWnd, dlg.m_imageList.GetSafeHandle());
         std::printf("document: %zu nodes (%zu bytes), header: %zu names (%d labels from it)\n", items.size(),
-                    image.bytes.size(), kNames, named);
+                    image.bytes.size(), kBrowseBenchNames, named);
 
         std::vector<Round> results(static_cast<size_t>(rounds));
         for (int r = 0; r < rounds; ++r) {

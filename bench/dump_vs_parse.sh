@@ -12,16 +12,7 @@
 #              cmake --preset bench && cmake --build --preset bench)
 #   RUNS       runs of each command (default 3)
 set -eu
-build=${1:-build/bench}
-runs=${2:-3}
-dump=$build/tools/lorvex-dump
-make=$build/bench/make_large_sty
-for bin in "$dump" "$make"; do
-    [ -x "$bin" ] || { echo "no $bin: cmake --preset bench && cmake --build --preset bench" >&2; exit 2; }
-done
-[ -x /usr/bin/time ] || { echo "needs /usr/bin/time (Debian package time)" >&2; exit 2; }
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+. "$(dirname "$0")/measure.sh"
 
 file=$work/large.sty
 "$make" "$file"
@@ -29,23 +20,8 @@ size=$(wc -c <"$file")
 echo "file: $size bytes ($(awk -v b="$size" 'BEGIN { printf "%.1f", b / 1048576 }') MiB)," \
     "load average $(cut -d' ' -f1-3 /proc/loadavg)"
 
-# measure NAME ARGS...: $runs runs as "best_s median_s best_cpu_s peak_KiB".
-measure() {
-    name=$1
-    shift
-    : >"$work/$name"
-    i=0
-    while [ "$i" -lt "$runs" ]; do
-        /usr/bin/time -f '%e %U %S %M' -o "$work/one" "$dump" "$@" "$file" >/dev/null
-        cat "$work/one" >>"$work/$name"
-        i=$((i + 1))
-    done
-    sort -n "$work/$name" | awk '
-        { e[NR] = $1; cpu = $2 + $3; if (NR == 1 || cpu < best_cpu) best_cpu = cpu; if ($4 > peak) peak = $4 }
-        END { printf "%s %s %.2f %d\n", e[1], e[int((NR + 1) / 2)], best_cpu, peak }'
-}
-
-set -- $(measure check --check)
+r=$(measure check 0 --check "$file")
+set -- $r
 check_s=$1 check_cpu=$3
 printf '%-22s %7s %8s %7s %7s %7s %9s %7s\n' mode best_s median_s x_parse cpu_s x_cpu peak_MiB x_file
 report() {
@@ -58,10 +34,11 @@ report "--check (parse alone)" "$@"
 for mode in "text" "text --rows" "json" "json --rows"; do
     set -- $mode
     if [ "$#" -eq 2 ]; then
-        set -- $(measure "$1-rows" --format "$1" --rows)
+        r=$(measure "$1-rows" 0 --format "$1" --rows "$file")
     else
-        set -- $(measure "$1" --format "$1")
+        r=$(measure "$1" 0 --format "$1" "$file")
     fi
+    set -- $r
     report "$mode" "$@"
 done
 echo "json --rows output: $("$dump" --format json --rows "$file" | wc -c) bytes"

@@ -6,12 +6,6 @@
 
 namespace {
 
-template <class Record>
-const Record& RecordOf(const Res& res)
-{
-    return *static_cast<const Record*>(res.record);
-}
-
 // Resources nest at most sty::kMaxDepth levels (the reader refuses deeper
 // files), so recursion stays shallow enough.
 void WalkRes(const Res& res, uint32_t depth, BrowseVisitor& visitor)
@@ -58,7 +52,7 @@ CString BrowseLabel(const BrowseNode& node, const MacroNameIndex& names, const C
     case NodeKind::String:
         break;
     }
-    return NodeLabel(node.kind, ResId(*node.res), names);
+    return NodeLabel(node.kind, node.res->GetId(), names);
 }
 
 PropertyRows BrowseRows(const BrowseNode& node)
@@ -69,15 +63,15 @@ PropertyRows BrowseRows(const BrowseNode& node)
     case NodeKind::Scene:
         return SceneRows(node.scene->info);
     case NodeKind::ResGroup:
-        return ResGroupRows(RecordOf<ResGroupInfo>(*node.res));
+        return ResGroupRows(node.res->GetRecord<ResGroupInfo>());
     case NodeKind::PicRegion:
-        return PicRegionRows(RecordOf<PicRegionInfo>(*node.res));
+        return PicRegionRows(node.res->GetRecord<PicRegionInfo>());
     case NodeKind::Pic:
-        return PicRows(RecordOf<PicInfo>(*node.res));
+        return PicRows(node.res->GetRecord<PicInfo>());
     case NodeKind::String:
-        return StringRows(RecordOf<StringInfo>(*node.res));
+        return StringRows(node.res->GetRecord<StringInfo>());
     case NodeKind::Frame:
-        return FrameRows(RecordOf<PicRegionInfo>(*node.res), node.res->frames.at(node.frame));
+        return FrameRows(node.res->GetRecord<PicRegionInfo>(), node.res->frames.at(node.frame));
     }
     return {};
 }

@@ -1,15 +1,16 @@
-// The nodes of the browse tree as data, in the order the dialog inserts
-// them: the file node, then each scene with its resources depth first, a
-// picture region's frames under it and a group's children under it. A
-// resource whose type code the browser does not know is left out with all
-// below it. For printing the tree or drawing a scene without a window.
+// The shape of the browse tree, decided here and only here: the file node,
+// then each scene with its resources depth first, a picture region's frames
+// under it and a group's children under it. A resource whose type code the
+// browser does not know is left out with all below it. The dialog fills its
+// tree from this walk, and everything else that follows the tree's order
+// (lorvex-dump's tree, a scene's picture) walks it too.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 
 #include "browse/MacroNameIndex.h"
-#include "browse/NodeTag.h"
+#include "browse/NodeKind.h"
 #include "browse/PropertyRows.h"
 #include "style/StyleFile.h"
 

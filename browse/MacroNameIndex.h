@@ -1,5 +1,7 @@
-// The macro table by id, for labelling a whole tree: a list walk per node
-// would cost names x nodes, an index costs one pass over the names.
+// The macro table's lookup: the name of an id, the first node of the list
+// that has it winning. Labels of a whole tree look names up through it, not
+// along the list, so that a rebuild costs one pass over the names, not one
+// per node.
 #pragma once
 
 #include <cstdint>
@@ -10,8 +12,8 @@
 class MacroNameIndex {
 public:
     // Indexes the list at pHead (may be null). Where ids repeat, the node
-    // nearer the head wins, as with LookupMacroName. The index points into
-    // the list's nodes, which must outlive it unchanged.
+    // nearer the head wins. The index points into the list's nodes, which
+    // must outlive it unchanged.
     explicit MacroNameIndex(const NameIdNode* pHead);
 
     // The name of id, or null when the table has none.

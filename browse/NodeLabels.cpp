@@ -3,9 +3,7 @@
 #include <charconv>
 #include <cinttypes>
 #include <cstdio>
-#include <cstring>
 
-#include "style/Records.h"
 
 namespace {
 
@@ -30,16 +28,6 @@ const char* LabelPattern(NodeKind kind)
 }
 
 }  // namespace
-
-uint32_t ResId(const Res& res)
-{
-    // The four records begin alike: the type byte, then the id, unaligned.
-    static_assert(offsetof(PicRegionInfo, id) == 1 && offsetof(StringInfo, id) == 1 &&
-                  offsetof(ResGroupInfo, id) == 1 && offsetof(PicInfo, id) == 1);
-    uint32_t id;
-    std::memcpy(&id, static_cast<const uint8_t*>(res.record) + 1, sizeof id);
-    return id;
-}
 
 CString NodeLabel(NodeKind kind, uint32_t id, const MacroNameIndex& names)
 {

@@ -6,11 +6,8 @@
 #include <cstdint>
 
 #include "browse/MacroNameIndex.h"
-#include "browse/NodeTag.h"
+#include "browse/NodeKind.h"
 #include "style/Scene.h"
-
-// The id a resource's macro name and label go by: its record's id.
-uint32_t ResId(const Res& res);
 
 // A scene's or a resource's label: the macro name of its id when the table
 // has one (used as it is, even empty), else the kind's pattern with the id

@@ -3,3 +3,4 @@
 
 #include "framework/afxwin.h"
 #include "framework/window/FileDialog.h"
+#include "framework/window/FindReplaceDialog.h"

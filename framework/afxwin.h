@@ -2,6 +2,8 @@
 #pragma once
 
 #include "framework/afx.h"
+#include "framework/window/AcceleratorTable.h"
+#include "framework/window/Clipboard.h"
 #include "framework/window/Dc.h"
 #include "framework/window/Dialog.h"
 #include "framework/window/Menu.h"

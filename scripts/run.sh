@@ -26,7 +26,12 @@ cmake --build --preset windows --target lorvex
 source scripts/wine-env.sh
 lorvex_wine_use build/windows
 lorvex_wine_prepare
-# Started from examples/, so the file dialogs open beside the demo file and its header.
+# A file dialog given no folder opens where the program last chose a file, which Wine
+# keeps in the prefix's registry, else in the working folder when it holds files the
+# dialog lists. Forgetting the first and starting in examples/ opens the first
+# "Browse..." beside the demo file and its header, whatever ran before.
+wine reg delete 'HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\ComDlg32\LastVisitedMRU' /f \
+    </dev/null >/dev/null 2>&1 || true
 root=$PWD
 cd examples
 exec "$root/cmake/wine-run.sh" "$root/build/windows/app/lorvex.exe"

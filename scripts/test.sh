@@ -53,7 +53,8 @@ stage "windows: build, then tests under Wine"
 cmake --preset windows
 cmake --build --preset windows
 source scripts/wine-env.sh
-lorvex_wine_use build/windows
+# A prefix of the tests' own: what they leave in it never reaches scripts/run.sh.
+lorvex_wine_use build/windows wineprefix-tests
 # Our own display even when there is one: test windows stay off the user's screen.
 lorvex_xvfb_start
 lorvex_wine_prepare

@@ -1,8 +1,12 @@
-# Wine for the windows build, sourced by the other scripts: a prefix inside the build
-# folder (never the user's own), the zh_CN.UTF-8 locale generated beside it, a private
-# Xvfb display, and a wineserver warmed up outside ctest.
+# Wine for the windows build, sourced by the other scripts: prefixes inside the build
+# folder (never the user's own), the zh_CN.UTF-8 locale generated beside them, a private
+# Xvfb display, and a wineserver warmed up outside ctest. A person's runs and the tests
+# have a prefix each, made the same way, so that nothing the tests do (the folders
+# their file dialogs last opened, say) shows in a person's run.
 #
-#   lorvex_wine_use BUILD_DIR     point Wine at BUILD_DIR/wineprefix
+#   lorvex_wine_use BUILD_DIR [NAME]
+#                                 point Wine at BUILD_DIR/NAME: wineprefix (the default)
+#                                 for scripts/run.sh, wineprefix-tests for the tests
 #   lorvex_wine_prepare           create the prefix and the locale when missing
 #   lorvex_xvfb_start             start Xvfb on a free display, export DISPLAY
 #   lorvex_wine_warm              start wineserver and Wine's helpers, stdio detached
@@ -12,7 +16,7 @@ LORVEX_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 lorvex_wine_use() {
     LORVEX_BUILD_DIR=$(mkdir -p "$1" && cd "$1" && pwd)
-    export WINEPREFIX="$LORVEX_BUILD_DIR/wineprefix"
+    export WINEPREFIX="$LORVEX_BUILD_DIR/${2:-wineprefix}"
     # cmake/wine-run.sh reads this to find the prefix when ctest runs it.
     export LORVEX_WINEPREFIX="$WINEPREFIX"
     export WINEDEBUG=-all
@@ -39,8 +43,8 @@ lorvex_prefix_ensure() {
     local wanted
     wanted=$(sha1sum <"$LORVEX_ROOT/scripts/wine-prefix.reg" | cut -c1-40)
     [ -f "$marker" ] && [ "$(cat "$marker")" = "$wanted" ] && return 0
-    local log="$LORVEX_BUILD_DIR/wineprefix-setup.log"
-    local reg="$LORVEX_BUILD_DIR/wineprefix-setup.reg"
+    local log="$WINEPREFIX-setup.log"
+    local reg="$WINEPREFIX-setup.reg"
     echo "wine-env: creating the Wine prefix $WINEPREFIX (about 15 s)" >&2
     if [ -d "$WINEPREFIX" ]; then
         wineserver -k </dev/null >/dev/null 2>&1 || true
@@ -70,7 +74,7 @@ lorvex_wine_prepare() {
         flock 9
         # Wine's processes must not inherit the lock.
         lorvex_prefix_ensure 9>&-
-    ) 9>"$LORVEX_BUILD_DIR/.wineprefix.lock"
+    ) 9>"$WINEPREFIX.lock"
 }
 
 lorvex_xvfb_start() {

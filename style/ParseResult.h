@@ -6,7 +6,7 @@
 
 enum class ParseStatus : uint8_t {
     ok,
-    io_error,       // the file could not be opened or read whole
+    io_error,       // the file could not be opened, read whole or held in memory
     too_large,      // beyond what 32-bit offsets can address
     bad_magic,      // not a style file
     bad_version,    // a style file of a version this reader does not know

@@ -1,6 +1,5 @@
 #include "style/StyleFile.h"
 
-#include <algorithm>
 #include <limits>
 #include <memory>
 #include <string>
@@ -60,26 +59,22 @@ void StyleFile::Clear()
 
 ParseResult StyleFile::ReadWholeFile(LPCTSTR lpszPath, StyleBytes& bytes)
 {
-    if (!file.Open(lpszPath, CFile::modeRead | CFile::shareDenyNone | CFile::typeBinary))
+    // Offsets in the file are 32 bits wide: a larger file cannot be valid.
+    const FileReadResult read = file.ReadWholeFile(lpszPath, std::numeric_limits<uint32_t>::max(), bytes);
+    switch (read.status) {
+    case FileReadStatus::ok:
+        break;
+    case FileReadStatus::cannot_open:
         return {ParseStatus::io_error, 0, "cannot open the file for reading"};
-    const uint64_t length = file.GetLength();
-    if (length > std::numeric_limits<uint32_t>::max()) {
-        file.Close();
+    case FileReadStatus::read_error:
+        return {ParseStatus::io_error, read.size, "the file could not be read past its first " +
+                std::to_string(read.size) + " bytes"};
+    case FileReadStatus::too_large:
         return {ParseStatus::too_large, 0,
-                "file of " + std::to_string(length) + " bytes is larger than 32-bit offsets can address"};
+                "file of " + std::to_string(read.size) + " bytes is larger than 32-bit offsets can address"};
+    case FileReadStatus::no_memory:
+        return {ParseStatus::io_error, 0,
+                "file of " + std::to_string(read.size) + " bytes is too large to hold in memory"};
     }
-    bytes.resize(static_cast<size_t>(length));
-    uint64_t done = 0;
-    while (done < length) {
-        const UINT chunk = static_cast<UINT>(std::min<uint64_t>(length - done, 1u << 30));
-        const UINT got = file.Read(bytes.data() + done, chunk);
-        if (got == 0)
-            break;
-        done += got;
-    }
-    file.Close();
-    if (done != length)
-        return {ParseStatus::io_error, done,
-                "read " + std::to_string(done) + " of the file's " + std::to_string(length) + " bytes"};
     return {};
 }

@@ -1,42 +1,11 @@
 #include "style/uiFile.h"
 
 #include <new>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
 
 #include "style/header/HeaderReader.h"
-
-namespace {
-
-constexpr uint64_t kMaxHeaderBytes = uint64_t{64} << 20;
-
-// The whole file, or nothing if it cannot be read or is too large. The
-// file may change while it is read, so the length is only a hint.
-std::optional<std::string> ReadWholeFile(LPCTSTR lpszPath)
-{
-    CFile file;
-    if (!file.Open(lpszPath, CFile::modeRead | CFile::shareDenyNone))
-        return std::nullopt;
-    const uint64_t length = file.GetLength();
-    if (length > kMaxHeaderBytes)
-        return std::nullopt;
-    std::string text(static_cast<size_t>(length), '\0');
-    text.resize(file.Read(text.data(), static_cast<UINT>(length)));
-    char chunk[1 << 16];
-    for (;;) {  // grown since GetLength
-        const UINT got = file.Read(chunk, sizeof chunk);
-        if (got == 0)
-            break;
-        if (got > kMaxHeaderBytes - text.size())
-            return std::nullopt;
-        text.append(chunk, got);
-    }
-    return text;
-}
-
-}  // namespace
 
 void FreeNameIdList(NameIdNode* pHead)
 {
@@ -47,39 +16,64 @@ void FreeNameIdList(NameIdNode* pHead)
     }
 }
 
-bool ReadMacroHeader(LPCTSTR lpszPath, const header::NameHandler& onName, const header::SkipHandler& onSkip)
-{
-    if (!lpszPath)
-        return false;
-    std::optional<std::string> text = ReadWholeFile(lpszPath);
-    return text && header::ReadHeader(std::move(*text), onName, onSkip);
-}
-
 int uiFile::GetMacroNameIdFromFile(NameIdNode** ppHead, LPCTSTR lpszPath)
 {
-    if (!ppHead)
-        return -1;
-    // The new list is linked as it is read; until it replaces the old one
-    // it is freed on any failure.
-    NameIdNode* head = nullptr;
-    NameIdNode** tail = &head;
+    const MacroFileResult result = ReadMacroNameIdFile(ppHead, lpszPath);
+    return result.status == MacroFileStatus::ok ? result.count : -1;
+}
+
+MacroFileResult ReadMacroHeader(LPCTSTR lpszPath, const header::NameHandler& onName,
+                                const header::SkipHandler& onSkip)
+{
+    if (!lpszPath)
+        return {MacroFileStatus::cannot_open};
+    std::string text;
+    switch (CFile().ReadWholeFile(lpszPath, kMaxMacroFileBytes, text).status) {
+    case FileReadStatus::ok:
+        break;
+    case FileReadStatus::cannot_open:
+        return {MacroFileStatus::cannot_open};
+    case FileReadStatus::read_error:
+        return {MacroFileStatus::read_error};
+    case FileReadStatus::too_large:
+        return {MacroFileStatus::too_large};
+    case FileReadStatus::no_memory:
+        return {MacroFileStatus::no_memory};
+    }
     int count = 0;
     try {
-        const bool isHeader = ReadMacroHeader(lpszPath, [&tail, &count](std::string_view name, uint32_t id) {
-            NameIdNode* node = new NameIdNode;
-            *tail = node;
-            tail = &node->next;
-            node->name = CString(std::string(name));
-            node->id = id;
+        const auto counted = [&onName, &count](std::string_view name, uint32_t id) {
+            onName(name, id);
             ++count;
-        }, nullptr);
-        if (!isHeader)
-            return -1;
+        };
+        if (!header::ReadHeader(std::move(text), counted, onSkip))
+            return {MacroFileStatus::not_text};
     } catch (const std::bad_alloc&) {
+        return {MacroFileStatus::no_memory};
+    }
+    return {MacroFileStatus::ok, count};
+}
+
+MacroFileResult uiFile::ReadMacroNameIdFile(NameIdNode** ppHead, LPCTSTR lpszPath)
+{
+    if (!ppHead)
+        return {MacroFileStatus::cannot_open};
+    // The new list is linked as it is read; until it replaces the old one
+    // it is freed on any failure, also one of memory part way.
+    NameIdNode* head = nullptr;
+    NameIdNode** tail = &head;
+    const MacroFileResult result = ReadMacroHeader(lpszPath, [&tail](std::string_view name, uint32_t id) {
+        NameIdNode* node = new NameIdNode;
+        *tail = node;
+        tail = &node->next;
+        node->name = CString(std::string(name));
+        node->id = id;
+    }, nullptr);
+    if (result.status != MacroFileStatus::ok) {
         FreeNameIdList(head);
-        return -1;
+        return result;
     }
     FreeNameIdList(*ppHead);
     *ppHead = head;
-    return count;
+    return result;
 }

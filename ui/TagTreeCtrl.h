@@ -1,10 +1,15 @@
 // The browse tree: a tree control that owns the NodeTag attached to each of
-// its items and deletes them with the items and with itself.
+// its items and deletes them with the items and with itself. It also keeps
+// the items in the order their tags were attached, which is the order the
+// dialog builds its tree in: the n-th is the node of index n (browse/
+// NodeIndex.h), found without asking the control for a single item.
 #pragma once
 
+#include <cstddef>
+#include <optional>
 #include <vector>
 
-#include "browse/NodeTag.h"
+#include "ui/NodeTag.h"
 #include "framework/afxcmn.h"
 
 class CTagTreeCtrl : public CTreeCtrl {
@@ -21,12 +26,20 @@ public:
     // Removes every item, then deletes every recorded tag.
     BOOL DeleteAllItems();
 
+    // The item whose tag was attached nIndex-th, null beyond the last; and
+    // where an item's tag came. After DeleteItem the removed item's place
+    // is empty, but its children's still name them until DeleteAllItems.
+    HTREEITEM GetTaggedItem(size_t nIndex) const;
+    std::optional<size_t> FindTaggedItem(HTREEITEM hItem) const;
+
 protected:
     void FreeAllItemData();
 
     // Tags in the order they were attached; an entry cleared by DeleteItem
     // stays as null until the next FreeAllItemData.
     std::vector<NodeTag*> m_ownedData;
+    // The item of each entry of m_ownedData.
+    std::vector<HTREEITEM> m_taggedItems;
 
     DECLARE_MESSAGE_MAP()
 };

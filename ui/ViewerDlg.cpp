@@ -1,9 +1,13 @@
 #include "ui/ViewerDlg.h"
 
+#include <iterator>
+#include <vector>
+
 #include "browse/NodeLabels.h"
-#include "browse/NodeTag.h"
 #include "ui/AboutDlg.h"
 #include "ui/IconPlacement.h"
+#include "ui/NodeTag.h"
+#include "ui/ViewerCommands.h"
 
 namespace {
 
@@ -16,6 +20,9 @@ const UINT kTreeIcons[][2] = {
 };
 static_assert(sizeof(kTreeIcons) / sizeof(kTreeIcons[0]) == static_cast<size_t>(NodeKind::Frame) + 1);
 
+// The message the Find dialog tells its owner with.
+const UINT WM_FINDREPLACE = RegisterWindowMessageW(FINDMSGSTRINGW);
+
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CViewerDlg, CDialog)
@@ -26,9 +33,24 @@ ON_BN_CLICKED(IDC_BROWSE_STY, &CViewerDlg::OnBrowseSty)
 ON_NOTIFY(TVN_SELCHANGED, IDC_TREE, &CViewerDlg::OnTreeSelChanged)
 ON_BN_CLICKED(IDC_BROWSE_HEADER, &CViewerDlg::OnBrowseHeader)
 ON_BN_CLICKED(IDC_UPDATE, &CViewerDlg::OnUpdate)
+ON_COMMAND(ID_VIEW_SCENE_PICTURE, &CViewerDlg::OnScenePicture)
+ON_COMMAND(ID_EDIT_FIND, &CViewerDlg::OnEditFind)
+ON_COMMAND(ID_EDIT_FIND_NEXT, &CViewerDlg::OnEditFindNext)
+ON_COMMAND(ID_EDIT_FIND_PREVIOUS, &CViewerDlg::OnEditFindPrevious)
+ON_REGISTERED_MESSAGE(WM_FINDREPLACE, &CViewerDlg::OnFindReplace)
+ON_COMMAND(ID_EDIT_COPY, &CViewerDlg::OnEditCopy)
+ON_COMMAND(ID_EDIT_COPY_SUBTREE, &CViewerDlg::OnEditCopySubtree)
+ON_COMMAND(ID_TREE_COPY, &CViewerDlg::OnTreeCopy)
+ON_COMMAND(ID_TREE_EXPAND_ALL, &CViewerDlg::OnTreeExpandAll)
+ON_COMMAND(ID_TREE_COLLAPSE_ALL, &CViewerDlg::OnTreeCollapseAll)
+ON_COMMAND(ID_LIST_COPY_ROW, &CViewerDlg::OnListCopyRow)
+ON_COMMAND(ID_LIST_COPY_VALUE, &CViewerDlg::OnListCopyValue)
+ON_COMMAND(ID_LIST_COPY_ALL, &CViewerDlg::OnListCopyAll)
+ON_WM_CONTEXTMENU()
+ON_COMMAND(ID_CONTEXT_MENU, &CViewerDlg::OnContextMenuKey)
 END_MESSAGE_MAP()
 
-CViewerDlg::CViewerDlg(CWnd* pParent) : CDialog(IDD_MAIN, pParent)
+CViewerDlg::CViewerDlg(CWnd* pParent) : CDialog(IDD_MAIN, pParent), m_keys(kViewerKeys, std::size(kViewerKeys))
 {
     m_strStyPath = "";
     m_strHeaderPath = "";
@@ -133,14 +155,14 @@ void CViewerDlg::OnBrowseSty()
     // no node is left naming what is about to be freed, whatever the parse
     // of the new file gives.
     m_tree.DeleteAllItems();
+    m_wndScenePicture.Clear();
     delete m_pStyleFile;
     m_pStyleFile = nullptr;
 
     m_strStyPath = dlg.GetPathName();
     UpdateData(FALSE);
     m_strFileTitle = dlg.GetFileName();
-    PathRemoveExtension(m_strFileTitle.GetBuffer(MAX_PATH));
-    m_strFileTitle.ReleaseBuffer(-1);
+    CutToFileTitle(m_strFileTitle);
 
     m_pStyleFile = new StyleFile;
     if (m_pStyleFile->ParseFile(m_strStyPath)) {
@@ -161,9 +183,8 @@ void CViewerDlg::OnTreeSelChanged(NMHDR* pNMHDR, LRESULT* pResult)
     if (!pTag)
         return;
 
-    // Under Wine a visible list repaints after every row it gains, which
-    // made a scene's 30 rows take most of a second to show; it repaints
-    // once, filled.
+    // A visible list repaints after every row it gains, and under Wine each
+    // repaint is slow enough to watch; the list repaints once, filled.
     m_list.SetRedraw(FALSE);
     m_list.DeleteAllItems();
     switch (pTag->kind) {
@@ -195,6 +216,7 @@ void CViewerDlg::OnTreeSelChanged(NMHDR* pNMHDR, LRESULT* pResult)
     m_list.SetRedraw(TRUE);
     UpdateData(FALSE);
     *pResult = 0;
+    ShowInScenePicture(hItem);
 }
 
 void CViewerDlg::OnBrowseHeader()
@@ -229,6 +251,35 @@ void CViewerDlg::LoadHeaderMacros()
     uiFile::GetMacroNameIdFromFile(&m_pMacroList, m_strHeaderPath);
 }
 
+// RebuildTree's visitor: each node goes in under the item of the node
+// above it.
+class CViewerDlg::CTreeFill : public BrowseVisitor {
+public:
+    CTreeFill(CViewerDlg& dlg, const MacroNameIndex& names) : m_dlg(dlg), m_names(names) {}
+
+    bool Enter(const BrowseNode& node) override
+    {
+        const HTREEITEM hParent = m_items.empty() ? TVI_ROOT : m_items.back();
+        HTREEITEM hItem;
+        if (node.kind == NodeKind::File)
+            hItem = m_dlg.InsertTaggedItem(m_dlg.m_strFileTitle, NodeKind::File,
+                                           reinterpret_cast<uintptr_t>(node.header), hParent);
+        else if (node.kind == NodeKind::Scene)
+            hItem = m_dlg.InsertSceneNode(hParent, node, m_names);
+        else  // a resource or a frame
+            hItem = m_dlg.InsertResNode(hParent, node, m_names);
+        m_items.push_back(hItem);
+        return true;
+    }
+
+    void Leave(const BrowseNode&) override { m_items.pop_back(); }
+
+private:
+    CViewerDlg& m_dlg;
+    const MacroNameIndex& m_names;
+    std::vector<HTREEITEM> m_items;  // of the nodes entered and not yet left
+};
+
 void CViewerDlg::RebuildTree()
 {
     if (!m_pStyleFile)
@@ -238,36 +289,23 @@ void CViewerDlg::RebuildTree()
     // for per node; it repaints once, at the end.
     m_tree.SetRedraw(FALSE);
     m_tree.DeleteAllItems();
-    HTREEITEM hFile =
-        InsertTaggedItem(m_strFileTitle, NodeKind::File, reinterpret_cast<uintptr_t>(&m_pStyleFile->header), TVI_ROOT);
-    for (size_t i = 0; i < m_pStyleFile->scenes.size(); ++i)
-        InsertSceneNode(hFile, m_pStyleFile->scenes[i], names);
+    CTreeFill fill(*this, names);
+    WalkDocument(*m_pStyleFile, fill);
     m_tree.SetRedraw(TRUE);
+    RefreshScenePicture(names);
 }
 
-void CViewerDlg::InsertSceneNode(HTREEITEM hParent, const Scene* pScene, const MacroNameIndex& names)
+HTREEITEM CViewerDlg::InsertSceneNode(HTREEITEM hParent, const BrowseNode& node, const MacroNameIndex& names)
 {
-    HTREEITEM hScene =
-        InsertTaggedItem(SceneLabel(*pScene, names), NodeKind::Scene, reinterpret_cast<uintptr_t>(pScene), hParent);
-    const auto& children = pScene->root_group->children;
-    for (size_t i = 0; i < children.size(); ++i)
-        InsertResNode(hScene, children[i], names);
+    return InsertTaggedItem(BrowseLabel(node, names, m_strFileTitle), NodeKind::Scene,
+                            reinterpret_cast<uintptr_t>(node.scene), hParent);
 }
 
-void CViewerDlg::InsertResNode(HTREEITEM hParent, const Res* pRes, const MacroNameIndex& names)
+HTREEITEM CViewerDlg::InsertResNode(HTREEITEM hParent, const BrowseNode& node, const MacroNameIndex& names)
 {
-    const std::optional<NodeKind> kind = ResNodeKind(pRes->GetType());
-    if (!kind)
-        return;
-    HTREEITEM hItem =
-        InsertTaggedItem(NodeLabel(*kind, ResId(*pRes), names), *kind, reinterpret_cast<uintptr_t>(pRes), hParent);
-    if (*kind == NodeKind::PicRegion) {
-        for (size_t i = 0; i < pRes->frames.size(); ++i)
-            InsertTaggedItem(FrameLabel(i), NodeKind::Frame, i, hItem);
-    } else if (*kind == NodeKind::ResGroup) {
-        for (size_t i = 0; i < pRes->children.size(); ++i)
-            InsertResNode(hItem, pRes->children[i], names);
-    }
+    // A frame's tag holds its index; the region is its parent item's tag.
+    const uintptr_t payload = node.kind == NodeKind::Frame ? node.frame : reinterpret_cast<uintptr_t>(node.res);
+    return InsertTaggedItem(BrowseLabel(node, names, m_strFileTitle), node.kind, payload, hParent);
 }
 
 HTREEITEM CViewerDlg::InsertTaggedItem(const CString& strLabel, NodeKind kind, uintptr_t payload, HTREEITEM hParent)
@@ -290,27 +328,41 @@ void CViewerDlg::ShowSceneInfo(const Scene* pScene)
 
 void CViewerDlg::ShowResGroupInfo(const Res* pRes)
 {
-    AddRows(ResGroupRows(*static_cast<const ResGroupInfo*>(pRes->record)));
+    AddRows(ResGroupRows(pRes->GetRecord<ResGroupInfo>()));
 }
 
 void CViewerDlg::ShowPicRegionInfo(const Res* pRes)
 {
-    AddRows(PicRegionRows(*static_cast<const PicRegionInfo*>(pRes->record)));
+    AddRows(PicRegionRows(pRes->GetRecord<PicRegionInfo>()));
 }
 
 void CViewerDlg::ShowPicInfo(const Res* pRes)
 {
-    AddRows(PicRows(*static_cast<const PicInfo*>(pRes->record)));
+    AddRows(PicRows(pRes->GetRecord<PicInfo>()));
 }
 
 void CViewerDlg::ShowStringInfo(const Res* pRes)
 {
-    AddRows(StringRows(*static_cast<const StringInfo*>(pRes->record)));
+    AddRows(StringRows(pRes->GetRecord<StringInfo>()));
 }
 
 void CViewerDlg::ShowFrameInfo(const Res* pRegion, size_t nFrame)
 {
-    AddRows(FrameRows(*static_cast<const PicRegionInfo*>(pRegion->record), pRegion->frames.at(nFrame)));
+    AddRows(FrameRows(pRegion->GetRecord<PicRegionInfo>(), pRegion->frames.at(nFrame)));
+}
+
+BOOL CViewerDlg::PreTranslateMessage(MSG* pMsg)
+{
+    if (m_keys.Translate(m_hWnd, pMsg))
+        return TRUE;
+    // The menu key asks for a context menu as it is released. Not every
+    // platform's default handling turns it, or Shift+F10, into
+    // WM_CONTEXTMENU: both are the dialog's own keys here.
+    if (pMsg->message == WM_KEYUP && pMsg->wParam == VK_APPS) {
+        SendMessage(WM_COMMAND, ID_CONTEXT_MENU, 0);
+        return TRUE;
+    }
+    return CDialog::PreTranslateMessage(pMsg);
 }
 
 void CViewerDlg::AddRows(const PropertyRows& rows)
@@ -323,4 +375,96 @@ void CViewerDlg::AddRows(const PropertyRows& rows)
         m_list.SetItemText(nItem, 1, strValue);
         ++nItem;
     }
+}
+
+void CViewerDlg::OnScenePicture()
+{
+    const HTREEITEM hItem = m_tree.GetSelectedItem();
+    if (!m_wndScenePicture.IsOpen()) {
+        const PictureTarget target = PictureTargetOf(hItem);
+        m_wndScenePicture.Open(this, target.pScene, MacroNameIndex(m_pMacroList),
+                               [this](const Scene& scene, const Res* pRes) { SelectPicked(scene, pRes); });
+    }
+    ShowInScenePicture(hItem);
+}
+
+CViewerDlg::PictureTarget CViewerDlg::PictureTargetOf(HTREEITEM hItem) const
+{
+    PictureTarget target;
+    for (HTREEITEM h = hItem; h && !target.pScene; h = m_tree.GetParentItem(h)) {
+        const auto* pTag = reinterpret_cast<const NodeTag*>(m_tree.GetItemData(h));
+        if (!pTag)
+            break;
+        switch (pTag->kind) {
+        case NodeKind::Scene:
+            target.pScene = reinterpret_cast<const Scene*>(pTag->payload);
+            break;
+        case NodeKind::ResGroup:
+        case NodeKind::PicRegion:
+        case NodeKind::Pic:
+        case NodeKind::String:
+            if (!target.pRes)
+                target.pRes = reinterpret_cast<const Res*>(pTag->payload);
+            break;
+        case NodeKind::File:
+        case NodeKind::Frame:
+            break;
+        }
+    }
+    if (!target.pScene && m_pStyleFile && !m_pStyleFile->scenes.empty())
+        target.pScene = m_pStyleFile->scenes[0];
+    return target;
+}
+
+void CViewerDlg::ShowInScenePicture(HTREEITEM hItem)
+{
+    if (!m_wndScenePicture.IsOpen())
+        return;
+    const PictureTarget target = PictureTargetOf(hItem);
+    if (target.pScene != m_wndScenePicture.GetScene())
+        m_wndScenePicture.ShowScene(target.pScene, MacroNameIndex(m_pMacroList));
+    m_wndScenePicture.Highlight(target.pRes);
+}
+
+void CViewerDlg::SelectPicked(const Scene& scene, const Res* pRes)
+{
+    for (HTREEITEM hScene = m_tree.GetChildItem(m_tree.GetRootItem()); hScene;
+         hScene = m_tree.GetNextSiblingItem(hScene)) {
+        const auto* pTag = reinterpret_cast<const NodeTag*>(m_tree.GetItemData(hScene));
+        if (!pTag || pTag->kind != NodeKind::Scene || pTag->payload != reinterpret_cast<uintptr_t>(&scene))
+            continue;
+        // Selecting a node sends the notice that shows its rows and moves
+        // the picture's highlight to it.
+        if (HTREEITEM hItem = pRes ? FindResItem(hScene, pRes) : hScene)
+            m_tree.SelectItem(hItem);
+        return;
+    }
+}
+
+// Resources nest at most sty::kMaxDepth levels, so recursion stays shallow
+// enough.
+HTREEITEM CViewerDlg::FindResItem(HTREEITEM hParent, const Res* pRes) const
+{
+    for (HTREEITEM hItem = m_tree.GetChildItem(hParent); hItem; hItem = m_tree.GetNextSiblingItem(hItem)) {
+        const auto* pTag = reinterpret_cast<const NodeTag*>(m_tree.GetItemData(hItem));
+        // A frame's payload is its index, never a resource.
+        if (!pTag || pTag->kind == NodeKind::Frame)
+            continue;
+        if (pTag->payload == reinterpret_cast<uintptr_t>(pRes))
+            return hItem;
+        if (pTag->kind == NodeKind::ResGroup)
+            if (HTREEITEM hFound = FindResItem(hItem, pRes))
+                return hFound;
+    }
+    return nullptr;
+}
+
+void CViewerDlg::RefreshScenePicture(const MacroNameIndex& names)
+{
+    if (!m_wndScenePicture.IsOpen())
+        return;
+    const Scene* pScene = m_wndScenePicture.GetScene();
+    if (!pScene && !m_pStyleFile->scenes.empty())
+        pScene = m_pStyleFile->scenes[0];
+    m_wndScenePicture.ShowScene(pScene, names);
 }

@@ -32,3 +32,18 @@
 
 // System-menu command; the low four bits stay clear for the system's use.
 #define IDM_ABOUTBOX 0x0010
+
+// Commands of the main dialog's keys and context menus (ui/ViewerCommands.h).
+#define ID_EDIT_FIND 32771
+#define ID_EDIT_FIND_NEXT 32772
+#define ID_EDIT_FIND_PREVIOUS 32773
+#define ID_EDIT_COPY 32774  // what the control with the focus shows
+#define ID_EDIT_COPY_SUBTREE 32775
+#define ID_TREE_COPY 32776
+#define ID_TREE_EXPAND_ALL 32777
+#define ID_TREE_COLLAPSE_ALL 32778
+#define ID_LIST_COPY_ROW 32779
+#define ID_LIST_COPY_VALUE 32780
+#define ID_LIST_COPY_ALL 32781
+#define ID_CONTEXT_MENU 32782  // of the control with the focus
+#define ID_VIEW_SCENE_PICTURE 32783  // opens the scene picture beside the dialog

@@ -1,5 +1,9 @@
 #include "framework/core/File.h"
 
+#include <algorithm>
+#include <limits>
+#include <new>
+
 #ifdef _WIN32
 #include "framework/core/Utf.h"
 #else
@@ -20,12 +24,62 @@ UINT CFile::Read(void* lpBuf, UINT nCount)
     UINT total = 0;
     auto* out = static_cast<char*>(lpBuf);
     while (IsOpen() && total < nCount) {
-        const UINT got = ReadSome(out + total, nCount - total);
-        if (got == 0)
+        const int64_t got = ReadSome(out + total, nCount - total);
+        if (got <= 0)
             break;
-        total += got;
+        total += static_cast<UINT>(got);
     }
     return total;
+}
+
+FileReadResult CFile::ReadWhole(LPCTSTR lpszPath, uint64_t nMaxBytes, const std::function<char*(size_t)>& resize)
+{
+    if (!Open(lpszPath, modeRead | shareDenyNone | typeBinary))
+        return {FileReadStatus::cannot_open, 0};
+    FileReadResult result;
+    try {
+        result = ReadToEnd(std::min<uint64_t>(nMaxBytes, std::numeric_limits<size_t>::max()), resize);
+    } catch (const std::bad_alloc&) {
+        result = {FileReadStatus::no_memory, GetLength()};
+    }
+    Close();
+    return result;
+}
+
+FileReadResult CFile::ReadToEnd(uint64_t nMaxBytes, const std::function<char*(size_t)>& resize)
+{
+    constexpr uint64_t kMaxRead = 1u << 30;  // what one platform read is asked for
+    uint64_t room = GetLength();
+    if (room > nMaxBytes)
+        return {FileReadStatus::too_large, room};
+    char* data = resize(static_cast<size_t>(room));
+    uint64_t done = 0;
+    for (;;) {
+        if (done == room) {
+            // As long as its length said: one byte more shows whether the
+            // file has grown since.
+            char extra;
+            const int64_t got = ReadSome(&extra, 1);
+            if (got < 0)
+                return {FileReadStatus::read_error, done};
+            if (got == 0)
+                break;
+            if (done == nMaxBytes)
+                return {FileReadStatus::too_large, done + 1};
+            room = std::min(nMaxBytes, done + std::max<uint64_t>(done / 2, 1u << 16));
+            data = resize(static_cast<size_t>(room));
+            data[done++] = extra;
+            continue;
+        }
+        const int64_t got = ReadSome(data + done, static_cast<UINT>(std::min(room - done, kMaxRead)));
+        if (got < 0)
+            return {FileReadStatus::read_error, done};
+        if (got == 0)
+            break;
+        done += static_cast<uint64_t>(got);
+    }
+    resize(static_cast<size_t>(done));
+    return {FileReadStatus::ok, done};
 }
 
 #ifdef _WIN32
@@ -41,10 +95,10 @@ BOOL CFile::Open(LPCTSTR lpszFileName, UINT /*nOpenFlags*/)
     return IsOpen();
 }
 
-UINT CFile::ReadSome(void* lpBuf, UINT nCount)
+int64_t CFile::ReadSome(void* lpBuf, UINT nCount)
 {
     DWORD got = 0;
-    return ReadFile(m_hFile, lpBuf, nCount, &got, nullptr) ? got : 0;
+    return ReadFile(m_hFile, lpBuf, nCount, &got, nullptr) ? int64_t{got} : -1;
 }
 
 uint64_t CFile::GetLength() const
@@ -90,14 +144,14 @@ BOOL CFile::Open(LPCTSTR lpszFileName, UINT /*nOpenFlags*/)
     return TRUE;
 }
 
-UINT CFile::ReadSome(void* lpBuf, UINT nCount)
+int64_t CFile::ReadSome(void* lpBuf, UINT nCount)
 {
     for (;;) {
         const ssize_t got = ::read(m_hFile, lpBuf, nCount);
         if (got >= 0)
-            return static_cast<UINT>(got);
+            return got;
         if (errno != EINTR)
-            return 0;
+            return -1;
     }
 }
 

@@ -3,8 +3,24 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 #include "framework/core/WinTypes.h"
+
+enum class FileReadStatus : uint8_t {
+    ok,
+    cannot_open,  // missing, a folder, no permission
+    read_error,   // the platform failed a read
+    too_large,    // more bytes than the caller's limit
+    no_memory,    // no room for the bytes in memory
+};
+
+struct FileReadResult {
+    FileReadStatus status = FileReadStatus::ok;
+    uint64_t size = 0;  // the bytes read; for too_large, the size found
+
+    explicit operator bool() const { return status == FileReadStatus::ok; }
+};
 
 class CFile {
 public:
@@ -32,10 +48,28 @@ public:
     void Close();
     BOOL IsOpen() const { return m_hFile != hFileNull; }
 
+    // Opens the file at lpszPath, reads all of it into bytes (a std::string
+    // or a std::vector of bytes, resized to what was read) and closes it
+    // again. A file of more than nMaxBytes bytes is refused as too_large.
+    // The file may change while it is read: its length says only how much
+    // room to make first, and the end is where the platform says it is.
+    template <class Buffer>
+    FileReadResult ReadWholeFile(LPCTSTR lpszPath, uint64_t nMaxBytes, Buffer& bytes)
+    {
+        return ReadWhole(lpszPath, nMaxBytes, [&bytes](size_t size) {
+            bytes.resize(size);
+            return static_cast<char*>(static_cast<void*>(bytes.data()));
+        });
+    }
+
 private:
-    // One read of the platform's: up to nCount bytes, 0 at the end or on an
-    // error.
-    UINT ReadSome(void* lpBuf, UINT nCount);
+    // ReadWholeFile with the buffer behind resize, which sizes it and
+    // returns where its bytes are.
+    FileReadResult ReadWhole(LPCTSTR lpszPath, uint64_t nMaxBytes, const std::function<char*(size_t)>& resize);
+    FileReadResult ReadToEnd(uint64_t nMaxBytes, const std::function<char*(size_t)>& resize);
+    // One read of the platform's: up to nCount bytes, 0 at the end, -1 on
+    // an error.
+    int64_t ReadSome(void* lpBuf, UINT nCount);
 
 #ifdef _WIN32
     using Handle = HANDLE;

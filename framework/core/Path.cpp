@@ -24,3 +24,13 @@ void PathRemoveExtension(LPTSTR pszPath)
     if (dot)
         *dot = '\0';
 }
+
+void CutToFileTitle(CString& strName)
+{
+    const LPCTSTR path = strName;
+    const LPCTSTR name = PathFindFileName(path);
+    if (name != path)
+        strName = CString(name);
+    PathRemoveExtension(strName.GetBuffer(MAX_PATH));
+    strName.ReleaseBuffer(-1);
+}

@@ -3,6 +3,8 @@
 namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
+// What DecodeUtf8 gives for an ill-formed part: no code point at all.
+constexpr char32_t kIllFormed = 0xFFFFFFFF;
 
 bool IsContinuation(unsigned char byte)
 {
@@ -11,7 +13,8 @@ bool IsContinuation(unsigned char byte)
 
 // Decodes the code point at text[pos] and moves pos past it. A sequence that
 // is not well-formed UTF-8 (overlong, a surrogate, above U+10FFFF, cut short)
-// gives U+FFFD and moves past its longest valid start, as the platform does.
+// gives kIllFormed and moves past its longest well-formed start, or past one
+// byte when it has none.
 char32_t DecodeUtf8(std::string_view text, size_t& pos)
 {
     const auto lead = static_cast<unsigned char>(text[pos++]);
@@ -33,18 +36,18 @@ char32_t DecodeUtf8(std::string_view text, size_t& pos)
         code = lead & 0x07;
         lowest = 0x10000;
     } else {
-        return kReplacement;
+        return kIllFormed;
     }
     for (size_t i = 0; i < length; ++i) {
         if (pos == text.size() || !IsContinuation(static_cast<unsigned char>(text[pos])))
-            return kReplacement;
+            return kIllFormed;
         const char32_t next = code << 6 | (static_cast<unsigned char>(text[pos]) & 0x3F);
         // The second byte alone shows an overlong form, a surrogate or a
         // value past U+10FFFF; it is then left to be read again.
         if (i == 0) {
             const char32_t least = next << (6 * (length - 1));
             if (least < lowest || (least >= 0xD800 && least <= 0xDFFF) || least > 0x10FFFF)
-                return kReplacement;
+                return kIllFormed;
         }
         code = next;
         ++pos;
@@ -56,17 +59,23 @@ char32_t DecodeUtf8(std::string_view text, size_t& pos)
 
 AfxWideString AfxUtf8ToWide(std::string_view text)
 {
-    AfxWideString out;
-    out.reserve(text.size());
+    // No byte gives more than one UTF-16 unit (four give a surrogate pair),
+    // so the text's length is room enough. Every tree item's label comes
+    // through here, so units are stored, not appended.
+    AfxWideString out(text.size(), 0);
+    size_t length = 0;
     for (size_t pos = 0; pos < text.size();) {
-        const char32_t code = DecodeUtf8(text, pos);
+        char32_t code = DecodeUtf8(text, pos);
+        if (code == kIllFormed)
+            code = kReplacement;
         if (code < 0x10000) {
-            out += static_cast<WCHAR>(code);
+            out[length++] = static_cast<WCHAR>(code);
         } else {
-            out += static_cast<WCHAR>(0xD800 + ((code - 0x10000) >> 10));
-            out += static_cast<WCHAR>(0xDC00 + ((code - 0x10000) & 0x3FF));
+            out[length++] = static_cast<WCHAR>(0xD800 + ((code - 0x10000) >> 10));
+            out[length++] = static_cast<WCHAR>(0xDC00 + ((code - 0x10000) & 0x3FF));
         }
     }
+    out.resize(length);
     return out;
 }
 
@@ -97,6 +106,28 @@ std::string AfxWideToUtf8(AfxWideStringView text)
             out += static_cast<char>(0x80 | (code >> 6 & 0x3F));
             out += static_cast<char>(0x80 | (code & 0x3F));
         }
+    }
+    return out;
+}
+
+bool AfxIsUtf8(std::string_view text)
+{
+    for (size_t pos = 0; pos < text.size();)
+        if (DecodeUtf8(text, pos) == kIllFormed)
+            return false;
+    return true;
+}
+
+std::string AfxValidUtf8(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (size_t pos = 0; pos < text.size();) {
+        const size_t start = pos;
+        if (DecodeUtf8(text, pos) == kIllFormed)
+            out += "\xEF\xBF\xBD";
+        else
+            out.append(text.substr(start, pos - start));
     }
     return out;
 }

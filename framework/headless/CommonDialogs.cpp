@@ -49,8 +49,8 @@ BOOL GetSaveFileNameW(OPENFILENAMEW* lpofn)
     return FileDialog(lpofn);
 }
 
-int MessageBoxW(HWND, LPCWSTR lpText, LPCWSTR lpCaption, UINT uType)
+int MessageBoxW(HWND hWnd, LPCWSTR lpText, LPCWSTR lpCaption, UINT uType)
 {
-    headless::GetState().messageBoxes.push_back({Utf8(lpText), Utf8(lpCaption), uType});
+    headless::GetState().messageBoxes.push_back({hWnd, Utf8(lpText), Utf8(lpCaption), uType});
     return IDOK;
 }

@@ -34,6 +34,7 @@ INT_PTR DialogBoxParamW(HINSTANCE, LPCWSTR, HWND hWndParent, DLGPROC lpDialogFun
     hWnd->dialog = true;
     hWnd->dlgProc = lpDialogFunc;
     hWnd->rect = kDialogRect;
+    state.runningModalDialogs.push_back(hWnd);
     SendMessageW(hWnd, WM_INITDIALOG, 0, dwInitParam);
 
     std::function<void(HWND)> body;
@@ -46,6 +47,7 @@ INT_PTR DialogBoxParamW(HINSTANCE, LPCWSTR, HWND hWndParent, DLGPROC lpDialogFun
     if (!hWnd->ended)
         SendMessageW(hWnd, WM_COMMAND, IDCANCEL, 0);
     const INT_PTR result = hWnd->ended ? hWnd->modalResult : IDCANCEL;
+    state.runningModalDialogs.pop_back();
     headless::Destroy(hWnd);
     return result;
 }

@@ -41,10 +41,32 @@ LRESULT ListView::Handle(UINT message, WPARAM wParam, LPARAM lParam)
         return static_cast<LRESULT>(m_rows.size());
     case LVM_DELETEALLITEMS:
         m_rows.clear();
+        m_selected = -1;
         return TRUE;
+    case LVM_GETNEXTITEM: {
+        const int after = static_cast<int>(wParam);
+        return (lParam & LVNI_SELECTED) && m_selected > after ? m_selected : -1;
+    }
+    case LVM_GETITEMRECT: {
+        // Rows under a header of one row's height, as wide as the columns.
+        if (wParam >= m_rows.size())
+            return FALSE;
+        auto& rect = *reinterpret_cast<RECT*>(lParam);
+        int width = 0;
+        for (const ColumnState& column : m_columns)
+            width += column.width;
+        const LONG top = static_cast<LONG>((wParam + 1) * kRowHeight);
+        rect = RECT{0, top, width, top + kRowHeight};
+        return TRUE;
+    }
     default:
         return 0;
     }
+}
+
+void ListView::Select(int nRow)
+{
+    m_selected = nRow >= 0 && static_cast<size_t>(nRow) < m_rows.size() ? nRow : -1;
 }
 
 std::vector<Column> ListView::GetColumns() const

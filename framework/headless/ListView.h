@@ -14,6 +14,8 @@ class ListView {
 public:
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     std::vector<Column> GetColumns() const;
+    // Selects one row, none with -1.
+    void Select(int nRow);
 
 private:
     struct ColumnState {
@@ -30,6 +32,7 @@ private:
     std::vector<ColumnState> m_columns;
     std::vector<std::vector<AfxWideString>> m_rows;  // cells, the first column first
     DWORD m_exStyle = 0;
+    int m_selected = -1;
 };
 
 }  // namespace headless

@@ -35,8 +35,54 @@ struct _IMAGELIST {
     std::vector<HICON> images;
 };
 
+namespace headless {
+// Each drawing object's struct starts with its kind, so that SelectObject
+// can tell what it is given.
+enum class GdiKind { Pen, Brush, Bitmap, Font };
+}  // namespace headless
+
+struct HPEN__ {
+    headless::GdiKind kind;
+    int style;
+    int width;
+    COLORREF color;
+};
+struct HBRUSH__ {
+    headless::GdiKind kind;
+};
+struct HBITMAP__ {
+    headless::GdiKind kind;
+    int cx;
+    int cy;
+};
+struct HFONT__ {
+    headless::GdiKind kind;
+};
+
 struct HDC__ {
     std::vector<headless::IconDraw> icons;
+    std::vector<headless::Drawn> drawn;
+    HPEN pen = nullptr;
+    HBRUSH brush = nullptr;
+    HBITMAP bitmap = nullptr;
+    HFONT font = nullptr;
+    COLORREF bkColor = RGB(255, 255, 255);
+    COLORREF textColor = 0;
+    int bkMode = 2;  // OPAQUE
+};
+
+// A message filter hook.
+struct HHOOK__ {
+    HOOKPROC proc;
+};
+
+struct HACCEL__ {
+    std::vector<ACCEL> entries;
+};
+
+// A block of global memory, as the clipboard takes it.
+struct HGLOBAL__ {
+    std::vector<unsigned char> bytes;
 };
 
 struct HWND__ {
@@ -48,10 +94,13 @@ struct HWND__ {
     AfxWideString text;
     RECT rect{0, 0, 0, 0};  // on the screen; the client area is all of it
     bool iconic = false;
+    bool checked = false;                 // a check box or radio button
     HICON icons[2] = {nullptr, nullptr};  // ICON_SMALL, ICON_BIG
     std::vector<std::unique_ptr<HWND__>> children;
     std::vector<headless::Message> defaultCalls;
     std::deque<HDC__> paints;  // one per BeginPaint, kept for the tests
+    bool invalid = false;      // awaits a WM_PAINT
+    SCROLLINFO scroll[2] = {};  // SB_HORZ, SB_VERT
 
     // Dialogs
     bool dialog = false;
@@ -60,6 +109,7 @@ struct HWND__ {
     std::unique_ptr<HMENU__> systemMenu;
     bool ended = false;
     INT_PTR modalResult = 0;
+    FINDREPLACEW* findReplace = nullptr;  // the find dialog's request
 
     // Controls, made when first used as one or the other
     std::unique_ptr<headless::TreeView> tree;
@@ -70,12 +120,29 @@ namespace headless {
 
 struct State {
     std::deque<std::function<void(HWND)>> modalLoops;
+    std::vector<HWND> runningModalDialogs;  // innermost last
+    HWND focus = nullptr;
+    HWND active = nullptr;
+    std::vector<UINT> keysDown;
+    std::vector<std::unique_ptr<HHOOK__>> messageFilters;  // the newest first
+    std::vector<std::unique_ptr<HACCEL__>> acceleratorTables;
+    std::map<std::u16string, UINT> registeredMessages;
+    std::vector<std::unique_ptr<HMENU__>> popupMenus;
+    std::deque<UINT_PTR> menuChoices;
+    std::vector<PopupMenuRequest> trackedMenus;
+    std::vector<std::unique_ptr<HGLOBAL__>> globals;
+    bool clipboardOpen = false;
+    std::unique_ptr<HGLOBAL__> clipboardText;
     std::deque<std::pair<INT_PTR, std::string>> fileDialogAnswers;
     std::vector<FileDialogRequest> fileDialogs;
     std::vector<MessageBoxRequest> messageBoxes;
     std::map<UINT, AfxWideString> strings;
     std::map<UINT, std::unique_ptr<HICON__>> icons;
     std::vector<std::unique_ptr<HWND__>> topLevel;
+    std::map<AfxWideString, WNDCLASSEXW> classes;
+    std::vector<std::unique_ptr<HDC__>> memoryDCs;
+    std::vector<std::unique_ptr<HPEN__>> pens;
+    std::vector<std::unique_ptr<HBITMAP__>> bitmaps;
 };
 
 State& GetState();
@@ -83,6 +150,13 @@ State& GetState();
 // Makes a window whose procedure is proc: a top-level one with no parent,
 // else a child of parent.
 HWND MakeWindow(HWND parent, WNDPROC proc);
+// Whether hWnd is a window that exists, and whether it is inside hAncestor.
+bool IsLive(HWND hWnd);
+bool IsInside(HWND hAncestor, HWND hWnd);
+// Offers msg to the message filter hooks, newest first; true if one took it.
+bool CallMessageFilters(MSG* msg, int code);
+// Whether a key (VK_CONTROL, VK_SHIFT, VK_MENU, ...) is held down.
+bool IsKeyDown(UINT vk);
 // Sends WM_DESTROY and WM_NCDESTROY as the platform does, then frees the
 // window and its children.
 void Destroy(HWND hWnd);

@@ -6,6 +6,7 @@ HDC BeginPaint(HWND hWnd, PAINTSTRUCT* lpPaint)
 {
     if (!hWnd || !lpPaint)
         return nullptr;
+    hWnd->invalid = false;
     hWnd->paints.emplace_back();
     *lpPaint = PAINTSTRUCT{};
     lpPaint->hdc = &hWnd->paints.back();

@@ -24,6 +24,16 @@ const std::vector<MessageBoxRequest>& MessageBoxes()
     return GetState().messageBoxes;
 }
 
+void PushMenuChoice(UINT_PTR nID)
+{
+    GetState().menuChoices.push_back(nID);
+}
+
+const std::vector<PopupMenuRequest>& PopupMenus()
+{
+    return GetState().trackedMenus;
+}
+
 void SetString(UINT nID, const std::string& text)
 {
     GetState().strings[nID] = AfxUtf8ToWide(text);
@@ -48,8 +58,12 @@ void Reset()
     state.fileDialogAnswers.clear();
     state.fileDialogs.clear();
     state.messageBoxes.clear();
+    state.menuChoices.clear();
+    state.trackedMenus.clear();
     state.strings.clear();
     state.icons.clear();
+    state.clipboardText.reset();
+    state.focus = nullptr;
 }
 
 HWND CreateWindow()
@@ -98,7 +112,21 @@ std::vector<Paint> Paints(HWND hWnd)
     std::vector<Paint> out;
     if (hWnd)
         for (HDC__& dc : hWnd->paints)
-            out.push_back({&dc, dc.icons});
+            out.push_back({&dc, dc.icons, dc.drawn});
+    return out;
+}
+
+SCROLLINFO ScrollBar(HWND hWnd, int nBar)
+{
+    return hWnd ? hWnd->scroll[nBar == SB_VERT ? 1 : 0] : SCROLLINFO{};
+}
+
+std::vector<HWND> OwnedWindows(HWND hOwner)
+{
+    std::vector<HWND> out;
+    for (const auto& window : GetState().topLevel)
+        if (hOwner && window->owner == hOwner)
+            out.push_back(window.get());
     return out;
 }
 
@@ -120,6 +148,17 @@ std::vector<HTREEITEM> TreeItems(HWND hTree)
 std::vector<Column> Columns(HWND hList)
 {
     return hList && hList->list ? hList->list->GetColumns() : std::vector<Column>();
+}
+
+void SelectListRow(HWND hList, int nRow)
+{
+    if (hList && hList->list)
+        hList->list->Select(nRow);
+}
+
+bool IsTreeItemExpanded(HWND hTree, HTREEITEM hItem)
+{
+    return hTree && hTree->tree && hItem && hItem->expanded;
 }
 
 }  // namespace headless

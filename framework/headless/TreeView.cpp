@@ -1,5 +1,7 @@
 #include "framework/headless/TreeView.h"
 
+#include <algorithm>
+#include <cstring>
 #include <utility>
 
 #include "framework/headless/Objects.h"
@@ -78,6 +80,12 @@ LRESULT TreeView::Handle(UINT message, WPARAM wParam, LPARAM lParam)
     }
     case TVM_GETIMAGELIST:
         return wParam == TVSIL_NORMAL ? reinterpret_cast<LRESULT>(m_imageList) : 0;
+    case TVM_EXPAND:
+        return Expand(static_cast<UINT>(wParam), reinterpret_cast<HTREEITEM>(lParam));
+    case TVM_HITTEST:
+        return reinterpret_cast<LRESULT>(HitTest(*reinterpret_cast<TVHITTESTINFO*>(lParam)));
+    case TVM_GETITEMRECT:
+        return GetItemRect(*reinterpret_cast<RECT*>(lParam));
     default:
         return DefWindowProcW(m_hWnd, message, wParam, lParam);
     }
@@ -197,8 +205,67 @@ BOOL TreeView::Select(HTREEITEM hItem)
 {
     if (hItem && IsSpecial(hItem))
         return FALSE;
+    // The platform shows the item it selects.
+    if (hItem)
+        ExpandParents(hItem);
     if (hItem != m_selection)
         ChangeSelection(hItem);
+    return TRUE;
+}
+
+BOOL TreeView::Expand(UINT code, HTREEITEM hItem)
+{
+    if (!hItem || IsSpecial(hItem) || !hItem->firstChild)
+        return FALSE;
+    if (code == TVE_EXPAND)
+        hItem->expanded = true;
+    else if (code == TVE_COLLAPSE)
+        hItem->expanded = false;
+    else
+        return FALSE;
+    return TRUE;
+}
+
+void TreeView::ExpandParents(HTREEITEM hItem)
+{
+    for (_TREEITEM* parent = hItem->parent; parent != &m_root; parent = parent->parent)
+        parent->expanded = true;
+}
+
+std::vector<HTREEITEM> TreeView::VisibleItems() const
+{
+    std::vector<HTREEITEM> out;
+    for (_TREEITEM* item = m_root.firstChild; item;) {
+        out.push_back(item);
+        if (item->firstChild && item->expanded) {
+            item = item->firstChild;
+            continue;
+        }
+        while (item != &m_root && !item->next)
+            item = item->parent;
+        item = item == &m_root ? nullptr : item->next;
+    }
+    return out;
+}
+
+HTREEITEM TreeView::HitTest(TVHITTESTINFO& info) const
+{
+    const std::vector<HTREEITEM> rows = VisibleItems();
+    const LONG row = info.pt.y >= 0 ? info.pt.y / kRowHeight : -1;
+    info.hItem = row >= 0 && static_cast<size_t>(row) < rows.size() && info.pt.x >= 0 ? rows[row] : nullptr;
+    return info.hItem;
+}
+
+BOOL TreeView::GetItemRect(RECT& rect) const
+{
+    HTREEITEM hItem;
+    std::memcpy(&hItem, &rect, sizeof hItem);
+    const std::vector<HTREEITEM> rows = VisibleItems();
+    const auto found = std::find(rows.begin(), rows.end(), hItem);
+    if (found == rows.end())
+        return FALSE;
+    const LONG top = static_cast<LONG>(found - rows.begin()) * kRowHeight;
+    rect = RECT{0, top, 100, top + kRowHeight};
     return TRUE;
 }
 

@@ -20,6 +20,7 @@ struct _TREEITEM {
     int image = 0;
     int selectedImage = 0;
     LPARAM data = 0;
+    bool expanded = false;
     size_t slot = 0;  // its place in TreeView::m_items
 };
 
@@ -42,6 +43,13 @@ private:
     BOOL Select(HTREEITEM hItem);
     BOOL GetItem(TVITEMW& item) const;
     BOOL SetItem(const TVITEMW& item);
+    BOOL Expand(UINT code, HTREEITEM hItem);
+    void ExpandParents(HTREEITEM hItem);
+    // The items shown, top to bottom: the children of collapsed items are
+    // not.
+    std::vector<HTREEITEM> VisibleItems() const;
+    HTREEITEM HitTest(TVHITTESTINFO& info) const;
+    BOOL GetItemRect(RECT& rect) const;
 
     // Removes top and everything below it, one item at a time, children
     // first and front to back, as the platform does.

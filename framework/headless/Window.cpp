@@ -1,5 +1,6 @@
 // Windows: their procedures, user data, text, places and system menus.
 #include <algorithm>
+#include <functional>
 
 #include "framework/headless/Objects.h"
 
@@ -37,6 +38,17 @@ void SendNcDestroy(HWND hWnd)
     SendMessageW(hWnd, WM_NCDESTROY, 0, 0);
 }
 
+// The window's origin on the screen.
+POINT Origin(HWND hWnd)
+{
+    POINT at{0, 0};
+    for (HWND w = hWnd; w; w = w->parent) {
+        at.x += w->rect.left;
+        at.y += w->rect.top;
+    }
+    return at;
+}
+
 }  // namespace
 
 namespace headless {
@@ -64,12 +76,41 @@ HWND MakeWindow(HWND parent, WNDPROC proc)
 
 void Destroy(HWND hWnd)
 {
-    // As the platform does it: WM_DESTROY from the window down, WM_NCDESTROY
-    // from the children up, so that a window is last to hear it is gone.
+    // As the platform does it: the windows it owns go first; then
+    // WM_DESTROY from the window down, WM_NCDESTROY from the children up,
+    // so that a window is last to hear it is gone.
+    for (HWND owned : OwnedWindows(hWnd))
+        Destroy(owned);
+    State& state = GetState();
     SendDestroy(hWnd);
     SendNcDestroy(hWnd);
-    auto& windows = hWnd->parent ? hWnd->parent->children : GetState().topLevel;
+    if (IsInside(hWnd, state.focus))
+        state.focus = nullptr;
+    if (state.active == hWnd)
+        state.active = nullptr;
+    auto& windows = hWnd->parent ? hWnd->parent->children : state.topLevel;
     windows.erase(std::find_if(windows.begin(), windows.end(), [hWnd](const auto& w) { return w.get() == hWnd; }));
+}
+
+bool IsInside(HWND hAncestor, HWND hWnd)
+{
+    for (HWND w = hWnd; w; w = w->parent)
+        if (w == hAncestor)
+            return hAncestor != nullptr;
+    return false;
+}
+
+bool IsLive(HWND hWnd)
+{
+    if (!hWnd)
+        return false;
+    const std::function<bool(const std::vector<std::unique_ptr<HWND__>>&)> among = [&](const auto& windows) {
+        for (const auto& w : windows)
+            if (w.get() == hWnd || among(w->children))
+                return true;
+        return false;
+    };
+    return among(GetState().topLevel);
 }
 
 LRESULT CALLBACK ControlWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
@@ -149,6 +190,19 @@ LRESULT DefWindowProcW(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam)
     case WM_NOTIFYFORMAT:
         // Every window here is made with the wide functions.
         return NFR_UNICODE;
+    case WM_NCCREATE:
+        // Going on with the making of the window.
+        return TRUE;
+    case WM_CLOSE:
+        return ::DestroyWindow(hWnd);
+    case WM_RBUTTONUP: {
+        POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+        ClientToScreen(hWnd, &at);
+        return SendMessageW(hWnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hWnd), MAKELONG(at.x, at.y));
+    }
+    case WM_CONTEXTMENU:
+        // A control's menu is its dialog's to show.
+        return hWnd->parent ? SendMessageW(hWnd->parent, Msg, wParam, lParam) : 0;
     default:
         return 0;
     }
@@ -200,6 +254,64 @@ HWND GetDlgItem(HWND hDlg, int nIDDlgItem)
 HWND GetWindow(HWND hWnd, UINT uCmd)
 {
     return hWnd && uCmd == GW_OWNER ? hWnd->owner : nullptr;
+}
+
+HWND GetParent(HWND hWnd)
+{
+    // A top-level window's "parent" is its owner.
+    return hWnd ? (hWnd->parent ? hWnd->parent : hWnd->owner) : nullptr;
+}
+
+HWND GetAncestor(HWND hwnd, UINT gaFlags)
+{
+    if (!hwnd || gaFlags != GA_ROOT)
+        return nullptr;
+    while (hwnd->parent)
+        hwnd = hwnd->parent;
+    return hwnd;
+}
+
+BOOL IsWindow(HWND hWnd)
+{
+    return headless::IsLive(hWnd);
+}
+
+BOOL DestroyWindow(HWND hWnd)
+{
+    if (!headless::IsLive(hWnd))
+        return FALSE;
+    headless::Destroy(hWnd);
+    return TRUE;
+}
+
+BOOL ClientToScreen(HWND hWnd, POINT* lpPoint)
+{
+    if (!hWnd)
+        return FALSE;
+    const POINT origin = Origin(hWnd);
+    lpPoint->x += origin.x;
+    lpPoint->y += origin.y;
+    return TRUE;
+}
+
+BOOL ScreenToClient(HWND hWnd, POINT* lpPoint)
+{
+    if (!hWnd)
+        return FALSE;
+    const POINT origin = Origin(hWnd);
+    lpPoint->x -= origin.x;
+    lpPoint->y -= origin.y;
+    return TRUE;
+}
+
+UINT RegisterWindowMessageW(LPCWSTR lpString)
+{
+    if (!lpString)
+        return 0;
+    auto& registered = headless::GetState().registeredMessages;
+    const auto [entry, added] = registered.try_emplace(std::u16string(reinterpret_cast<const char16_t*>(lpString)),
+                                                       static_cast<UINT>(0xC000 + registered.size()));
+    return entry->second;
 }
 
 int GetWindowTextW(HWND hWnd, LPWSTR lpString, int nMaxCount)
@@ -292,5 +404,123 @@ BOOL AppendMenuW(HMENU hMenu, UINT uFlags, UINT_PTR uIDNewItem, LPCWSTR lpNewIte
         return FALSE;
     const bool separator = (uFlags & MF_SEPARATOR) != 0;
     hMenu->items.push_back({uFlags, uIDNewItem, separator || !lpNewItem ? "" : AfxWideToUtf8(lpNewItem)});
+    return TRUE;
+}
+
+ATOM RegisterClassExW(const WNDCLASSEXW* lpwcx)
+{
+    if (!lpwcx || !lpwcx->lpszClassName)
+        return 0;
+    auto& classes = headless::GetState().classes;
+    const auto [it, added] = classes.emplace(AfxWideString(lpwcx->lpszClassName), *lpwcx);
+    if (!added)
+        return 0;
+    it->second.lpszClassName = it->first.c_str();
+    return static_cast<ATOM>(classes.size());
+}
+
+BOOL GetClassInfoExW(HINSTANCE, LPCWSTR lpszClass, WNDCLASSEXW* lpwcx)
+{
+    const auto& classes = headless::GetState().classes;
+    const auto found = lpszClass ? classes.find(AfxWideString(lpszClass)) : classes.end();
+    if (found == classes.end() || !lpwcx)
+        return FALSE;
+    *lpwcx = found->second;
+    return TRUE;
+}
+
+// Top-level windows only: the program makes no child windows of its own.
+HWND CreateWindowExW(DWORD dwExStyle, LPCWSTR lpClassName, LPCWSTR lpWindowName, DWORD dwStyle, int X, int Y,
+                     int nWidth, int nHeight, HWND hWndParent, HMENU hMenu, HINSTANCE hInstance, LPVOID lpParam)
+{
+    WNDCLASSEXW wc{};
+    if (!GetClassInfoExW(hInstance, lpClassName, &wc))
+        return nullptr;
+    HWND hWnd = headless::MakeWindow(nullptr, wc.lpfnWndProc);
+    hWnd->owner = hWndParent;
+    hWnd->text = lpWindowName ? AfxWideString(lpWindowName) : AfxWideString();
+    hWnd->rect = {X, Y, X + nWidth, Y + nHeight};
+    CREATESTRUCTW create{lpParam, hInstance, hMenu, hWndParent, nHeight, nWidth, Y, X, static_cast<LONG>(dwStyle),
+                         lpWindowName, lpClassName, dwExStyle};
+    if (!SendMessageW(hWnd, WM_NCCREATE, 0, reinterpret_cast<LPARAM>(&create)) ||
+        SendMessageW(hWnd, WM_CREATE, 0, reinterpret_cast<LPARAM>(&create)) == -1) {
+        headless::Destroy(hWnd);
+        return nullptr;
+    }
+    SendMessageW(hWnd, WM_SIZE, 0, MAKELONG(nWidth, nHeight));
+    return hWnd;
+}
+
+BOOL ShowWindow(HWND hWnd, int)
+{
+    return hWnd != nullptr;
+}
+
+BOOL UpdateWindow(HWND hWnd)
+{
+    if (!hWnd)
+        return FALSE;
+    if (hWnd->invalid)
+        SendMessageW(hWnd, WM_PAINT, 0, 0);
+    return TRUE;
+}
+
+BOOL InvalidateRect(HWND hWnd, const RECT*, BOOL)
+{
+    if (!hWnd)
+        return FALSE;
+    hWnd->invalid = true;
+    return TRUE;
+}
+
+// Windows here have no frame: the window is its client area.
+BOOL AdjustWindowRectEx(RECT* lpRect, DWORD, BOOL, DWORD)
+{
+    return lpRect != nullptr;
+}
+
+HCURSOR LoadCursorW(HINSTANCE, LPCWSTR)
+{
+    return nullptr;
+}
+
+int SetScrollInfo(HWND hwnd, int nBar, const SCROLLINFO* lpsi, BOOL)
+{
+    if (!hwnd || !lpsi)
+        return 0;
+    SCROLLINFO& bar = hwnd->scroll[nBar == SB_VERT ? 1 : 0];
+    if (lpsi->fMask & SIF_RANGE) {
+        bar.nMin = lpsi->nMin;
+        bar.nMax = lpsi->nMax;
+    }
+    if (lpsi->fMask & SIF_PAGE)
+        bar.nPage = lpsi->nPage;
+    if (lpsi->fMask & SIF_POS)
+        bar.nPos = lpsi->nPos;
+    // As the platform keeps them: the page within the range, the position
+    // where a whole page still fits.
+    const long long span = static_cast<long long>(bar.nMax) - bar.nMin + 1;
+    bar.nPage = static_cast<UINT>(std::min<long long>(bar.nPage, std::max(span, 0LL)));
+    const long long last = static_cast<long long>(bar.nMax) - std::max<long long>(bar.nPage, 1) + 1;
+    bar.nPos = static_cast<int>(std::max<long long>(bar.nMin, std::min<long long>(bar.nPos, last)));
+    bar.nTrackPos = bar.nPos;
+    return bar.nPos;
+}
+
+BOOL GetScrollInfo(HWND hwnd, int nBar, SCROLLINFO* lpsi)
+{
+    if (!hwnd || !lpsi)
+        return FALSE;
+    const SCROLLINFO& bar = hwnd->scroll[nBar == SB_VERT ? 1 : 0];
+    if (lpsi->fMask & SIF_RANGE) {
+        lpsi->nMin = bar.nMin;
+        lpsi->nMax = bar.nMax;
+    }
+    if (lpsi->fMask & SIF_PAGE)
+        lpsi->nPage = bar.nPage;
+    if (lpsi->fMask & SIF_POS)
+        lpsi->nPos = bar.nPos;
+    if (lpsi->fMask & SIF_TRACKPOS)
+        lpsi->nTrackPos = bar.nTrackPos;
     return TRUE;
 }

@@ -65,6 +65,22 @@ CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd) : m_nIDTemplate(nIDTemplate
 
 INT_PTR CDialog::DoModal()
 {
+    // The platform's own modal loop, with the thread's message filter held
+    // for its length, so that the windows' PreTranslateMessage see its
+    // input messages first.
+    struct ModalLoop {
+        CWinThread* thread = AfxGetThread();
+        ModalLoop()
+        {
+            if (thread)
+                thread->BeginModalLoop();
+        }
+        ~ModalLoop()
+        {
+            if (thread)
+                thread->EndModalLoop();
+        }
+    } loop;
     return DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_nIDTemplate),
                            AfxGetOwnerWindow(m_pParentWnd, this), &AfxDlgProc, reinterpret_cast<LPARAM>(this));
 }

@@ -78,3 +78,16 @@ BOOL CListCtrl::DeleteAllItems()
 {
     return static_cast<BOOL>(SendMessageW(m_hWnd, LVM_DELETEALLITEMS, 0, 0));
 }
+
+int CListCtrl::GetNextItem(int nItem, int nFlags) const
+{
+    return static_cast<int>(
+        SendMessageW(m_hWnd, LVM_GETNEXTITEM, static_cast<WPARAM>(nItem), static_cast<LPARAM>(nFlags)));
+}
+
+BOOL CListCtrl::GetItemRect(int nItem, RECT* lpRect, UINT nCode) const
+{
+    lpRect->left = static_cast<LONG>(nCode);
+    return static_cast<BOOL>(
+        SendMessageW(m_hWnd, LVM_GETITEMRECT, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(lpRect)));
+}

@@ -18,4 +18,9 @@ public:
     CString GetItemText(int nItem, int nSubItem) const;
     int GetItemCount() const;
     BOOL DeleteAllItems();
+    // The next row after nItem (-1: from the first) that has nFlags
+    // (LVNI_SELECTED); -1 when none has.
+    int GetNextItem(int nItem, int nFlags) const;
+    // The row's place in client coordinates (nCode LVIR_BOUNDS).
+    BOOL GetItemRect(int nItem, RECT* lpRect, UINT nCode) const;
 };

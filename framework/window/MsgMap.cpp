@@ -17,7 +17,8 @@ BOOL CCmdTarget::DispatchMapped(UINT nMessage, UINT nCode, UINT nID, WPARAM wPar
 {
     for (const AFX_MSGMAP* map = GetMessageMap(); map; map = map->pfnGetBaseMap ? map->pfnGetBaseMap() : nullptr) {
         for (const AFX_MSGMAP_ENTRY* e = map->lpEntries; e->pfnHandler; ++e) {
-            if (e->nMessage == nMessage && e->nCode == nCode && e->nID == nID) {
+            const UINT message = e->pnRegisteredMessage ? *e->pnRegisteredMessage : e->nMessage;
+            if (message == nMessage && e->nCode == nCode && e->nID == nID) {
                 e->pfnHandler(this, wParam, lParam, pResult);
                 return TRUE;
             }

@@ -7,12 +7,16 @@
 #include "framework/win32/Win32Api.h"
 
 class CCmdTarget;
+class CScrollBar;
 
 struct AFX_MSGMAP_ENTRY {
     UINT nMessage;  // window message; 0 with no handler ends the map
     UINT nCode;     // WM_COMMAND notification or WM_NOTIFY code
     UINT nID;       // control or command id; 0 for window messages
     void (*pfnHandler)(CCmdTarget* pTarget, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+    // A message registered at run time: the variable that holds its number,
+    // which then stands for nMessage.
+    const UINT* pnRegisteredMessage = nullptr;
 };
 
 struct AFX_MSGMAP {
@@ -62,6 +66,33 @@ protected:                                                  \
 #define ON_WM_PAINT() {WM_PAINT, 0, 0, AFX_MSG_THUNK(pThis->OnPaint())},
 #define ON_WM_QUERYDRAGICON() \
     {WM_QUERYDRAGICON, 0, 0, AFX_MSG_THUNK(*pResult = reinterpret_cast<LRESULT>(pThis->OnQueryDragIcon()))},
+// OnContextMenu(CWnd* pWnd, CPoint point): pWnd is the window clicked (null
+// when no object is attached to it), point is in screen coordinates, or
+// (-1, -1) when the menu was asked for from the keyboard.
+#define ON_WM_CONTEXTMENU()                                                              \
+    {WM_CONTEXTMENU, 0, 0,                                                               \
+     AFX_MSG_THUNK(                                                                      \
+         pThis->OnContextMenu(CWnd::FromHandlePermanent(reinterpret_cast<HWND>(wParam)), \
+                              CPoint(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)))))},
+// LRESULT OnMessage(WPARAM, LPARAM) for the message whose number the UINT
+// variable nMessageVariable holds (from RegisterWindowMessage).
+#define ON_REGISTERED_MESSAGE(nMessageVariable, memberFxn) \
+    {0, 0, 0, AFX_MSG_THUNK(*pResult = (pThis->*(memberFxn))(wParam, lParam)), &(nMessageVariable)},
+
+#define ON_WM_SIZE() \
+    {WM_SIZE, 0, 0, AFX_MSG_THUNK(pThis->OnSize(static_cast<UINT>(wParam), LOWORD(lParam), HIWORD(lParam)))},
+// A window's own scroll bars: there is no scroll bar control to pass.
+#define ON_WM_HSCROLL() \
+    {WM_HSCROLL, 0, 0, AFX_MSG_THUNK(pThis->OnHScroll(LOWORD(wParam), HIWORD(wParam), nullptr))},
+#define ON_WM_VSCROLL() \
+    {WM_VSCROLL, 0, 0, AFX_MSG_THUNK(pThis->OnVScroll(LOWORD(wParam), HIWORD(wParam), nullptr))},
+// Positions are signed: a point left of or above the window is negative.
+#define AFX_POINT_OF(lParam) CPoint(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)))
+#define ON_WM_LBUTTONDOWN() \
+    {WM_LBUTTONDOWN, 0, 0, AFX_MSG_THUNK(pThis->OnLButtonDown(static_cast<UINT>(wParam), AFX_POINT_OF(lParam)))},
+#define ON_WM_MOUSEWHEEL()                                                                                   \
+    {WM_MOUSEWHEEL, 0, 0,                                                                                    \
+     AFX_MSG_THUNK(*pResult = pThis->OnMouseWheel(LOWORD(wParam), GET_WHEEL_DELTA_WPARAM(wParam), AFX_POINT_OF(lParam)))},
 
 // The framework's command for Help.
 #define ID_HELP 0xE146

@@ -1,6 +1,7 @@
 #include "framework/window/TreeCtrl.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "framework/core/Utf.h"
 #include "framework/window/ControlText.h"
@@ -134,4 +135,24 @@ BOOL CTreeCtrl::GetItemImage(HTREEITEM hItem, int& nImage, int& nSelectedImage) 
     nImage = item.iImage;
     nSelectedImage = item.iSelectedImage;
     return TRUE;
+}
+
+BOOL CTreeCtrl::Expand(HTREEITEM hItem, UINT nCode)
+{
+    return static_cast<BOOL>(SendMessageW(m_hWnd, TVM_EXPAND, nCode, reinterpret_cast<LPARAM>(hItem)));
+}
+
+HTREEITEM CTreeCtrl::HitTest(POINT point) const
+{
+    TVHITTESTINFO info{};
+    info.pt = point;
+    return reinterpret_cast<HTREEITEM>(SendMessageW(m_hWnd, TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&info)));
+}
+
+BOOL CTreeCtrl::GetItemRect(HTREEITEM hItem, RECT* lpRect, BOOL bTextOnly) const
+{
+    // The request names the item in the rectangle's own first bytes.
+    std::memcpy(lpRect, &hItem, sizeof hItem);
+    return static_cast<BOOL>(
+        SendMessageW(m_hWnd, TVM_GETITEMRECT, static_cast<WPARAM>(bTextOnly), reinterpret_cast<LPARAM>(lpRect)));
 }

@@ -26,4 +26,12 @@ public:
     BOOL SelectItem(HTREEITEM hItem);
     CString GetItemText(HTREEITEM hItem) const;
     BOOL GetItemImage(HTREEITEM hItem, int& nImage, int& nSelectedImage) const;
+
+    // nCode: TVE_EXPAND or TVE_COLLAPSE.
+    BOOL Expand(HTREEITEM hItem, UINT nCode);
+    // The item at point, in client coordinates; null if none.
+    HTREEITEM HitTest(POINT point) const;
+    // The item's place in client coordinates, only its label's with
+    // bTextOnly; FALSE when it is out of view.
+    BOOL GetItemRect(HTREEITEM hItem, RECT* lpRect, BOOL bTextOnly) const;
 };

@@ -11,9 +11,8 @@ std::string ModuleTitle()
     AfxWideString path(32768, 0);
     const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
     path.resize(length);
-    CString title = PathFindFileName(AfxWideToUtf8(path).c_str());
-    PathRemoveExtension(title.GetBuffer(title.GetLength()));
-    title.ReleaseBuffer(-1);
+    CString title = AfxWideToUtf8(path);
+    CutToFileTitle(title);
     return title.GetString();
 }
 
@@ -34,6 +33,13 @@ BOOL CWinApp::InitInstance()
 int CWinApp::ExitInstance()
 {
     return 0;
+}
+
+HCURSOR CWinApp::LoadStandardCursor(LPCTSTR lpszCursorName) const
+{
+    // The system's cursors are numbered resources: the number is the same
+    // in the wide form.
+    return LoadCursorW(nullptr, MAKEINTRESOURCEW(reinterpret_cast<uintptr_t>(lpszCursorName)));
 }
 
 HICON CWinApp::LoadIcon(UINT nIDResource) const
@@ -65,10 +71,14 @@ int AfxWinMain()
 
 int AfxMessageBox(LPCTSTR lpszText, UINT nType, UINT)
 {
+    return AfxMessageBoxOver(AfxGetOwnerWindow(nullptr, nullptr), lpszText, nType);
+}
+
+int AfxMessageBoxOver(HWND hOwner, LPCTSTR lpszText, UINT nType)
+{
     CWinApp* app = AfxGetApp();
     const AfxWideString caption = AfxUtf8ToWide(app ? app->m_strAppName.GetString() : std::string());
-    return MessageBoxW(AfxGetOwnerWindow(nullptr, nullptr), AfxUtf8ToWide(lpszText ? lpszText : "").c_str(),
-                       caption.c_str(), nType);
+    return MessageBoxW(hOwner, AfxUtf8ToWide(lpszText ? lpszText : "").c_str(), caption.c_str(), nType);
 }
 
 BOOL AfxLoadString(UINT nID, CString& rString)

@@ -18,6 +18,8 @@ public:
     // Loads icon resource nIDResource at the system's standard icon size.
     // The handle is shared and never needs releasing.
     HICON LoadIcon(UINT nIDResource) const;
+    // One of the system's cursors, IDC_ARROW and the like.
+    HCURSOR LoadStandardCursor(LPCTSTR lpszCursorName) const;
     // The platform draws its controls three-dimensional by itself.
     BOOL Enable3dControls() { return TRUE; }
 
@@ -42,8 +44,11 @@ int AfxWinMain();
 // container to prepare.
 inline void AfxEnableControlContainer() {}
 
-// A modal message box captioned with the application's title.
+// A modal message box captioned with the application's title, over the
+// main window.
 int AfxMessageBox(LPCTSTR lpszText, UINT nType = MB_OK, UINT nIDHelp = 0);
+// The same over hOwner, which stays disabled while it shows.
+int AfxMessageBoxOver(HWND hOwner, LPCTSTR lpszText, UINT nType = MB_OK);
 
 // Sets rString to string resource nID of the program; FALSE (and an empty
 // string) if there is none.

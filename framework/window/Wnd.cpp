@@ -1,18 +1,48 @@
 #include "framework/window/Wnd.h"
 
+#include <cstdio>
+
 #include "framework/core/Utf.h"
 #include "framework/window/WinThread.h"
 
-namespace {
-
-// The procedure of every window attached to an object.
 LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
+    // A window CreateEx makes is attached as it hears it is being made,
+    // with the object CreateEx passed; the system's own messages before
+    // that one get the default processing.
+    if (!pWnd && message == WM_NCCREATE) {
+        pWnd = static_cast<CWnd*>(reinterpret_cast<const CREATESTRUCTW*>(lParam)->lpCreateParams);
+        if (pWnd && !pWnd->Attach(hWnd))
+            pWnd = nullptr;
+    }
     if (!pWnd)
         return DefWindowProcW(hWnd, message, wParam, lParam);
     return pWnd->WindowProc(message, wParam, lParam);
 }
+
+CString AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor)
+{
+    char name[64];
+    std::snprintf(name, sizeof name, "AfxWnd:%x:%p", nClassStyle, static_cast<void*>(hCursor));
+    const AfxWideString wideName = AfxUtf8ToWide(name);
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    if (!GetClassInfoExW(instance, wideName.c_str(), &wc)) {
+        wc = WNDCLASSEXW{};
+        wc.cbSize = sizeof wc;
+        wc.style = nClassStyle;
+        wc.lpfnWndProc = &AfxWndProc;
+        wc.hInstance = instance;
+        wc.hCursor = hCursor;
+        wc.lpszClassName = wideName.c_str();
+        RegisterClassExW(&wc);
+    }
+    return CString(name);
+}
+
+namespace {
 
 void GetText(HWND hWnd, CString& rString)
 {
@@ -91,8 +121,8 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
 // to (our dialogs and the system's controls on them) leave to the
 // application. Not in a window property: every message of an attached
 // window looks its object up, and under Wine GetPropW is a round trip to
-// the wineserver (about 30 us), which made filling a tree of 100,000 items
-// take seconds longer.
+// the wineserver, too slow for a lookup on each message of a tree being
+// filled with many thousands of items.
 CWnd* CWnd::FromHandlePermanent(HWND hWnd)
 {
     return hWnd ? reinterpret_cast<CWnd*>(GetWindowLongPtrW(hWnd, GWLP_USERDATA)) : nullptr;
@@ -100,14 +130,38 @@ CWnd* CWnd::FromHandlePermanent(HWND hWnd)
 
 BOOL CWnd::SubclassWindow(HWND hWnd)
 {
-    // A window whose user data is taken, by another object or by its own
-    // code, is not attached.
-    if (!hWnd || m_hWnd || GetWindowLongPtrW(hWnd, GWLP_USERDATA))
+    if (!Attach(hWnd))
         return FALSE;
-    SetWindowLongPtrW(hWnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    m_hWnd = hWnd;
     m_pfnSuper = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AfxWndProc)));
+    return TRUE;
+}
+
+BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, int x, int y,
+                    int nWidth, int nHeight, HWND hWndParent)
+{
+    if (m_hWnd)
+        return FALSE;
+    CreateWindowExW(dwExStyle, AfxUtf8ToWide(lpszClassName ? lpszClassName : "").c_str(),
+                    AfxUtf8ToWide(lpszWindowName ? lpszWindowName : "").c_str(), dwStyle, x, y, nWidth, nHeight,
+                    hWndParent, nullptr, GetModuleHandleW(nullptr), this);
+    return m_hWnd != nullptr;
+}
+
+BOOL CWnd::DestroyWindow()
+{
+    return m_hWnd ? ::DestroyWindow(m_hWnd) : FALSE;
+}
+
+BOOL CWnd::Attach(HWND hWndNew)
+{
+    // A window whose user data is taken, by another object or by its own
+    // code, is not attached.
+    if (!hWndNew || m_hWnd || GetWindowLongPtrW(hWndNew, GWLP_USERDATA))
+        return FALSE;
+    SetWindowLongPtrW(hWndNew, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    m_hWnd = hWndNew;
+    m_pfnSuper = nullptr;
     return TRUE;
 }
 
@@ -150,6 +204,55 @@ BOOL CWnd::IsIconic() const
 void CWnd::GetClientRect(RECT* lpRect) const
 {
     ::GetClientRect(m_hWnd, lpRect);
+}
+
+void CWnd::GetWindowRect(RECT* lpRect) const
+{
+    ::GetWindowRect(m_hWnd, lpRect);
+}
+
+BOOL CWnd::ShowWindow(int nCmdShow)
+{
+    return ::ShowWindow(m_hWnd, nCmdShow);
+}
+
+void CWnd::UpdateWindow()
+{
+    ::UpdateWindow(m_hWnd);
+}
+
+void CWnd::Invalidate()
+{
+    ::InvalidateRect(m_hWnd, nullptr, FALSE);
+}
+
+BOOL CWnd::SetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, BOOL bRedraw)
+{
+    lpScrollInfo->cbSize = sizeof(SCROLLINFO);
+    ::SetScrollInfo(m_hWnd, nBar, lpScrollInfo, bRedraw);
+    return TRUE;
+}
+
+BOOL CWnd::GetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, UINT nMask)
+{
+    lpScrollInfo->cbSize = sizeof(SCROLLINFO);
+    lpScrollInfo->fMask = nMask;
+    return ::GetScrollInfo(m_hWnd, nBar, lpScrollInfo);
+}
+
+void CWnd::ClientToScreen(POINT* lpPoint) const
+{
+    ::ClientToScreen(m_hWnd, lpPoint);
+}
+
+void CWnd::ScreenToClient(POINT* lpPoint) const
+{
+    ::ScreenToClient(m_hWnd, lpPoint);
+}
+
+BOOL CWnd::PreTranslateMessage(MSG*)
+{
+    return FALSE;
 }
 
 LRESULT CWnd::Default()

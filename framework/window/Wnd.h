@@ -9,6 +9,14 @@
 
 class CDataExchange;
 
+// The procedure of every window attached to an object; the windows that
+// CreateEx makes have it from their first message on.
+LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Registers, once, a window class whose windows are made by CreateEx, and
+// returns its name.
+CString AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = nullptr);
+
 class CWnd : public CCmdTarget {
 public:
     CWnd() = default;
@@ -22,6 +30,14 @@ public:
     BOOL SubclassDlgItem(UINT nID, CWnd* pParent);
     // Gives the window its own procedure back and forgets the handle.
     HWND UnsubclassWindow();
+    // Attaches this object to a window whose procedure is AfxWndProc, so
+    // that its default processing is the system's.
+    BOOL Attach(HWND hWndNew);
+    // Makes a window of a class from AfxRegisterWndClass, attached to this
+    // object before its first message; hWndParent owns a top-level window.
+    BOOL CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, int x, int y,
+                  int nWidth, int nHeight, HWND hWndParent);
+    BOOL DestroyWindow();
     // The object attached to hWnd, or null.
     static CWnd* FromHandlePermanent(HWND hWnd);
 
@@ -36,6 +52,15 @@ public:
     HICON SetIcon(HICON hIcon, BOOL bBigIcon);
     BOOL IsIconic() const;
     void GetClientRect(RECT* lpRect) const;
+    void GetWindowRect(RECT* lpRect) const;
+    BOOL ShowWindow(int nCmdShow);
+    void UpdateWindow();
+    // Marks the whole client area for painting.
+    void Invalidate();
+    BOOL SetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, BOOL bRedraw = TRUE);
+    BOOL GetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, UINT nMask = SIF_ALL);
+    void ClientToScreen(POINT* lpPoint) const;
+    void ScreenToClient(POINT* lpPoint) const;
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
     // FALSE stops the window repainting after each change; TRUE lets it
     // repaint again, and it redraws itself as it now stands.
@@ -45,6 +70,10 @@ public:
     LRESULT Default();
 
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    // An input message on its way to this window or one of its children,
+    // before the modal loop handles it (CWinThread::PreTranslateMessage);
+    // TRUE takes it, so that nothing else sees it.
+    virtual BOOL PreTranslateMessage(MSG* pMsg);
 
     HWND m_hWnd = nullptr;
 

@@ -1,6 +1,8 @@
-// What lorvex-dump prints for the demo file, and how it ends for every kind
-// of input it can be given.
+// What lorvex-dump prints for the demo file and for the file of edge
+// values, and how it ends for every kind of input it can be given.
 #include <gtest/gtest.h>
+#include <rapidjson/document.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <string>
@@ -14,6 +16,8 @@ namespace {
 
 const std::string kDemo = LORVEX_SOURCE_DIR "/examples/demo.sty";
 const std::string kDemoHeader = LORVEX_SOURCE_DIR "/examples/demo.h";
+const std::string kEdges = LORVEX_SOURCE_DIR "/tests/fixtures/edges.sty";
+const std::string kEdgesHeader = LORVEX_SOURCE_DIR "/tests/fixtures/edges.h";
 const std::string kExpected = LORVEX_SOURCE_DIR "/tests/dump/expected/";
 
 std::string Hex(uint64_t value)
@@ -23,18 +27,19 @@ std::string Hex(uint64_t value)
     return text;
 }
 
-TEST(DumpOutput, DemoMatchesTheReviewedFiles)
+TEST(DumpOutput, OutputMatchesTheReviewedFiles)
 {
     struct Case {
         std::vector<std::string> args;
         const char* expected;
     };
     const Case cases[] = {
-        {{kDemo}, "demo-tree.txt"},
-        {{"--rows", kDemo}, "demo.txt"},
-        {{"--rows", "--header", kDemoHeader, kDemo}, "demo-h.txt"},
-        {{"--rows", "--format", "json", kDemo}, "demo.json"},
-        {{"--header", kDemoHeader, "--format=json", "--rows", kDemo}, "demo-h.json"},
+        {{"--header", kDemoHeader, kDemo}, "demo-h-tree.txt"},
+        {{kEdges}, "edges-tree.txt"},
+        {{"--rows", kEdges}, "edges.txt"},
+        {{"--rows", "--header", kEdgesHeader, kEdges}, "edges-h.txt"},
+        {{"--rows", "--format", "json", kEdges}, "edges.json"},
+        {{"--header", kEdgesHeader, "--format=json", "--rows", kEdges}, "edges-h.json"},
     };
     for (const Case& c : cases) {
         const DumpRun run = RunDumpWith(c.args);
@@ -44,25 +49,39 @@ TEST(DumpOutput, DemoMatchesTheReviewedFiles)
     }
 }
 
-TEST(DumpOutput, FileNodeIsTheNameWithoutItsLastExtension)
+// The file node is the file's name without its last extension: its bytes
+// as they are in the text dump; in the JSON dump escaped where JSON asks,
+// and with U+FFFD for each byte that cannot start or continue a well-formed
+// UTF-8 sequence, so that the output parses as UTF-8 and the label reads
+// back as given here.
+TEST(DumpOutput, AFileNameLabelsTheFileNodeAndStaysValidJson)
 {
+    const std::string u = "\xEF\xBF\xBD";  // U+FFFD
+    const struct {
+        std::string name;  // before ".sty"
+        std::string label;
+    } cases[] = {
+        {"main.v2 final", "main.v2 final"},
+        {"\"q\"\ttab\x01\x1F", "\"q\"\ttab\x01\x1F"},
+        {"\xE6\xBC\x94\xE7\xA4\xBA \xF0\x9F\x8C\x8F", "\xE6\xBC\x94\xE7\xA4\xBA \xF0\x9F\x8C\x8F"},
+        {"bad\xFF\xC3name", "bad" + u + u + "name"},  // a lone byte, a cut sequence
+        {"nul\xC0\x80", "nul" + u + u},               // NUL in two bytes: overlong
+        {"\xE0\x80\x80.", u + u + u + "."},           // NUL in three
+        {"\xED\xA0\x80", u + u + u},                  // a surrogate, U+D800
+    };
     ScratchDir dir;
-    const std::string path = dir.Path("main.v2 final.sty");
-    ASSERT_TRUE(WriteBytes(path, StyWriter().Write().bytes));
-    EXPECT_EQ(RunDumpWith({path}).out, "[file] main.v2 final\n");
-    EXPECT_EQ(RunDumpWith({"--format", "json", path}).out,
-              "{\"nodes\":[\n{\"kind\":\"file\",\"label\":\"main.v2 final\",\"depth\":0,\"parent\":null}\n]}\n");
-}
-
-TEST(DumpOutput, AFileNameThatIsNotUtf8StaysValidJson)
-{
-    ScratchDir dir;
-    const std::string path = dir.Path("bad\xFF\xC3name.sty");  // a lone byte, a cut sequence
-    ASSERT_TRUE(WriteBytes(path, StyWriter().Write().bytes));
-    EXPECT_EQ(RunDumpWith({path}).out, "[file] bad\xFF\xC3name\n");  // text keeps the bytes
-    EXPECT_EQ(RunDumpWith({"--format", "json", path}).out,
-              "{\"nodes\":[\n{\"kind\":\"file\",\"label\":\"bad\xEF\xBF\xBD\xEF\xBF\xBDname\",\"depth\":0,"
-              "\"parent\":null}\n]}\n");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string path = dir.Path(c.name + ".sty");
+        ASSERT_TRUE(WriteBytes(path, StyWriter().Write().bytes));
+        EXPECT_EQ(RunDumpWith({path}).out, "[file] " + c.name + "\n");
+        const std::string json = RunDumpWith({"--format", "json", path}).out;
+        rapidjson::Document parsed;
+        parsed.Parse<rapidjson::kParseValidateEncodingFlag>(json.data(), json.size());
+        ASSERT_FALSE(parsed.HasParseError()) << json;
+        const rapidjson::Value& label = parsed["nodes"][0]["label"];
+        EXPECT_EQ(std::string(label.GetString(), label.GetStringLength()), c.label);
+    }
 }
 
 TEST(DumpOutput, CheckOfAValidFileSaysSoAndExitsZero)
@@ -121,6 +140,9 @@ TEST(DumpExit, UsageErrorsExitTwoWithAMessageAndNoData)
         {"--svg", "-1", kDemo},
         {"--svg", "one", kDemo},
         {"--svg", "3", kDemo},  // the demo has scenes 0 to 2
+        {"--diff", kDemo},      // and no newer file
+        {"--diff", kDemo, "--rows", kDemo},
+        {"--all-rows", kDemo},
         {"--names"},
         {"--why", kDemo},
         {"--names", kDemoHeader, kDemo},
@@ -161,20 +183,18 @@ TEST(DumpExit, FilesThatCannotBeOpenedExitThree)
     }
 }
 
-// A scene holding a group with a picture; at[] and table[] say where each
-// part was written.
+// A scene holding a group with a picture; image.at[pic] is where the
+// picture's block was written.
 struct SmallFile {
     StyImage image;
-    size_t scene, group, pic;
+    size_t pic;
 };
 
 SmallFile MakeSmallFile()
 {
     StyWriter w;
     SmallFile file;
-    file.scene = w.Scene(0x100);
-    file.group = w.Group(file.scene, 0x200);
-    file.pic = w.Pic(file.group, 0x201, 7);
+    file.pic = w.Pic(w.Group(w.Scene(0x100), 0x200), 0x201, 7);
     file.image = w.Write();
     return file;
 }
@@ -195,25 +215,8 @@ TEST(DumpExit, ATruncatedFileIsRefusedAtTheBlockThatDoesNotFit)
         EXPECT_EQ(run.code, 1) << mode;
         EXPECT_EQ(run.out, "") << mode;  // never half shown
         EXPECT_EQ(run.err.rfind(path + ": offset " + Hex(block) + ": ", 0), 0u) << run.err;
+        EXPECT_EQ(run.err.back(), '\n');
     }
-}
-
-TEST(DumpExit, AnOffsetOutsideTheFileIsRefusedAtTheFieldHoldingIt)
-{
-    ScratchDir dir;
-    const SmallFile file = MakeSmallFile();
-    // The group's child-table offset (block offset 41) pointing past the end.
-    const uint32_t field = file.image.at[file.group] + 41;
-    std::vector<uint8_t> bytes = file.image.bytes;
-    Put32(bytes, field, 0xFFFFFFFC);
-    const std::string path = dir.Path("far.sty");
-    ASSERT_TRUE(WriteBytes(path, bytes));
-
-    const DumpRun run = RunDumpWith({"--check", path});
-    EXPECT_EQ(run.code, 1);
-    EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err.rfind(path + ": offset " + Hex(field) + ": ", 0), 0u) << run.err;
-    EXPECT_EQ(run.err.back(), '\n');
 }
 
 TEST(DumpExit, NotAStyleFileOrNotAHeaderExitsOne)
@@ -236,17 +239,58 @@ TEST(DumpExit, NotAStyleFileOrNotAHeaderExitsOne)
     }
 }
 
+TEST(DumpExit, AHeaderThatGivesNoNamesSaysWhy)
+{
+    ScratchDir dir;
+    const std::string huge = dir.Path("huge.h");
+    ASSERT_TRUE(WriteBytes(huge, {}));
+    ASSERT_EQ(truncate(huge.c_str(), (64 << 20) + 1), 0);  // sparse: no disk used
+    const struct {
+        std::string header;
+        int code;
+        std::string err;
+    } cases[] = {
+        {"/proc/self/mem", 3, "/proc/self/mem: the header could not be read whole\n"},  // unmapped memory
+        {huge, 1, huge + ": not a C header: it is larger than 64 MiB\n"},
+    };
+    for (const auto& c : cases) {
+        const DumpRun run = RunDumpWith({"--header", c.header, kDemo});
+        EXPECT_EQ(run.code, c.code) << c.header;
+        EXPECT_EQ(run.out, "") << c.header;
+        EXPECT_EQ(run.err, c.err);
+    }
+}
+
+// To a device that takes nothing: output many times the size of any buffer,
+// and output small enough to reach the device only as the dump ends.
 TEST(DumpExit, OutputThatCannotBeWrittenExitsFour)
 {
-    std::FILE* full = std::fopen("/dev/full", "w");
-    ASSERT_NE(full, nullptr);
-    std::FILE* err = std::tmpfile();
-    ASSERT_NE(err, nullptr);
-    const char* argv[] = {"lorvex-dump", "--rows", kDemo.c_str()};
-    EXPECT_EQ(RunDump(3, argv, full, err), 4);
-    EXPECT_GT(std::ftell(err), 0);  // and said so
-    std::fclose(full);
-    std::fclose(err);
+    ScratchDir dir;
+    StyWriter w;
+    const size_t scene = w.Scene(1);
+    for (uint32_t id = 0; id < 2000; ++id)
+        w.Pic(scene, id);
+    const std::string big = dir.Path("big.sty");
+    ASSERT_TRUE(WriteBytes(big, w.Write().bytes));
+    const std::string small = dir.Path("small.sty");
+    ASSERT_TRUE(WriteBytes(small, MakeSmallFile().image.bytes));
+
+    const std::vector<std::vector<std::string>> cases = {
+        {"--rows", big}, {"--check", small}, {"--format", "json", small}, {"--svg", "0", small}};
+    for (const auto& args : cases) {
+        SCOPED_TRACE(args[0]);
+        std::vector<const char*> argv{"lorvex-dump"};
+        for (const std::string& arg : args)
+            argv.push_back(arg.c_str());
+        std::FILE* full = std::fopen("/dev/full", "w");
+        ASSERT_NE(full, nullptr);
+        std::FILE* err = std::tmpfile();
+        ASSERT_NE(err, nullptr);
+        EXPECT_EQ(RunDump(static_cast<int>(argv.size()), argv.data(), full, err), 4);
+        EXPECT_GT(std::ftell(err), 0);  // and said so
+        std::fclose(full);
+        std::fclose(err);
+    }
 }
 
 TEST(DumpExit, AHeaderWithoutNamesLeavesTheGeneratedLabels)
@@ -254,9 +298,9 @@ TEST(DumpExit, AHeaderWithoutNamesLeavesTheGeneratedLabels)
     ScratchDir dir;
     const std::string header = dir.Path("empty.h");
     ASSERT_TRUE(WriteBytes(header, {}));
-    const DumpRun run = RunDumpWith({"--rows", "--header", header, kDemo});
+    const DumpRun run = RunDumpWith({"--rows", "--header", header, kEdges});
     EXPECT_EQ(run.code, 0);
-    EXPECT_EQ(run.out, ReadText(kExpected + "demo.txt"));
+    EXPECT_EQ(run.out, ReadText(kExpected + "edges.txt"));
 }
 
 }  // namespace

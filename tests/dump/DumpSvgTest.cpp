@@ -113,8 +113,8 @@ TEST_F(DumpSvgTest, EachShownResourceIsARectWhereItsGroupsPlaceIt)
     const pugi::xml_document svg = Draw({"--svg", "0", "--header", m_header, m_sty});
     const pugi::xml_node root = svg.child("svg");
     EXPECT_STREQ(root.attribute("xmlns").value(), "http://www.w3.org/2000/svg");
-    // The scene's area and everything drawn, with a margin of 8.
-    EXPECT_STREQ(root.attribute("viewBox").value(), "-28 -8 236 136");
+    // The scene's area with a margin of 8, whatever lies beyond it.
+    EXPECT_STREQ(root.attribute("viewBox").value(), "-8 -8 216 116");
     EXPECT_STREQ(root.child_value("title"), "SCENE_S");
 
     const std::vector<Shape> shapes = Shapes(svg);
@@ -126,7 +126,7 @@ TEST_F(DumpSvgTest, EachShownResourceIsARectWhereItsGroupsPlaceIt)
         {"string hidden", 40, 20, 40, 12, "String202"},
         {"group hidden", 60, 30, 0, 0, "ResGroup_203"},
         {"region hidden", 61, 32, 8, 8, "PicRigion_204"},
-        {"pic", -20, 90, 30, 30, "Pic_300"},
+        {"pic clipped", -8, 90, 18, 18, "Pic_300"},
     };
     for (size_t i = 0; i < shapes.size(); ++i) {
         SCOPED_TRACE("shape " + std::to_string(i));
@@ -149,6 +149,9 @@ TEST_F(DumpSvgTest, EachShownResourceIsARectWhereItsGroupsPlaceIt)
     EXPECT_STREQ((++rect)->attribute("fill").value(), "#ff0000");
     EXPECT_STREQ(rect->attribute("fill-opacity").value(), "0.502");
     EXPECT_STREQ(rect->attribute("stroke").value(), "#00ff00");
+    // A resource cut at the margin keeps its whole place in its tooltip.
+    EXPECT_STREQ(root.last_child().previous_sibling().child_value("title"),
+                 "Pic_300 (pic) at -20, 90, 30 x 30, cut at the edge of the picture; pic id 0");
 }
 
 TEST_F(DumpSvgTest, VisibleOnlyLeavesHiddenResourcesOutWithAllBelowThem)

@@ -2,36 +2,46 @@
 // the same Wine prefix. It starts the program in the examples folder, looks
 // at its windows, opens the system menu and the About box, then works the
 // file dialogs: cancels each, opens examples/demo.sty and reads the whole
-// tree and every node's rows, chooses examples/demo.h, a header and a copy
-// of demo.sty in a folder whose name is Chinese, types a header path and
-// presses "Update", opens a broken file. A screenshot follows each step.
-//   lorvex_e2e_driver LORVEX.EXE EXAMPLES_DIR DATA_DIR SHOT_DIR
+// tree and every node's rows, chooses examples/demo.h and a header in a
+// folder whose name is Chinese, types a header path and presses "Update",
+// opens the scene picture and clicks in it, opens a copy of
+// tests/fixtures/edges.sty in that folder with its header typed in, opens
+// a broken file, closes the picture. A screenshot follows each step.
+//   lorvex_e2e_driver LORVEX.EXE EXAMPLES_DIR FIXTURES_DIR DATA_DIR SHOT_DIR
 // Test files are made in DATA_DIR, which must exist and be empty. Exits 0
 // when every check held; prints each check, with what it saw on failure.
 #include <windows.h>
 
 #include <commctrl.h>
+#include <dlgs.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <cwchar>
 #include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "DemoExpectations.h"
+#include "Keyboard.h"
 #include "Remote.h"
 #include "Screenshot.h"
+#include "ui/resource.h"
 
 namespace {
 
 // Control ids of the main dialog.
-constexpr int kTree = 1000, kStyPath = 1001, kHeaderPath = 1002, kBrowseSty = 1003, kList = 1004, kBrowseHeader = 1005,
-              kUpdate = 1006;
+constexpr int kTree = IDC_TREE, kStyPath = IDC_STY_PATH, kHeaderPath = IDC_HEADER_PATH, kBrowseSty = IDC_BROWSE_STY,
+              kList = IDC_LIST, kBrowseHeader = IDC_BROWSE_HEADER, kUpdate = IDC_UPDATE;
 // Control ids of the platform's file-open dialog: the file name field (a
 // ComboBoxEx holding a ComboBox holding the Edit, all with this id), the
 // file type list and the folder list.
-constexpr int kFileName = 0x47c, kFileTypes = 0x470, kFolders = 0x471;
+constexpr int kFileName = cmb13, kFileTypes = cmb1, kFolders = cmb2;
+// The colour the scene picture frames its highlighted resource in.
+constexpr COLORREF kHighlight = RGB(0xff, 0x00, 0xc8);
 
 const wchar_t kStyDialogTitle[] = L"请选择sty文件路径";
 const wchar_t kHeaderDialogTitle[] = L"请选择头文件文件路径";
@@ -170,7 +180,8 @@ View Look(const Lorvex& app)
 // The files the flows open, made in the data folder.
 struct TestFiles {
     std::wstring demoSty, demoHeader;
-    std::wstring chineseSty, chineseHeader;  // in a folder named 演示 文件夹
+    std::wstring edgesHeader;
+    std::wstring chineseSty, chineseHeader;  // edges.sty and a few names, in a folder named 演示 文件夹
     std::wstring broken;
 };
 
@@ -183,10 +194,12 @@ bool WriteFileBytes(const std::wstring& path, const char* bytes, size_t size)
     return fclose(out) == 0 && written;
 }
 
-bool MakeTestFiles(const std::wstring& examples, const std::wstring& data, TestFiles& files)
+bool MakeTestFiles(const std::wstring& examples, const std::wstring& fixtures, const std::wstring& data,
+                   TestFiles& files)
 {
     files.demoSty = examples + L"\\demo.sty";
     files.demoHeader = examples + L"\\demo.h";
+    files.edgesHeader = fixtures + L"\\edges.h";
     const std::wstring chinese = data + L"\\演示 文件夹";
     files.chineseSty = chinese + L"\\演示 文件.sty";
     files.chineseHeader = chinese + L"\\演示 头文件.h";
@@ -194,7 +207,7 @@ bool MakeTestFiles(const std::wstring& examples, const std::wstring& data, TestF
     // A header that promises three scenes, and then the file ends.
     static const char kTruncated[] = {'S', 'T', 'Y', 1, 3, 0, 0, 0, 3, 0, 0, 0};
     return CreateDirectoryW(chinese.c_str(), nullptr) &&
-           CopyFileW(files.demoSty.c_str(), files.chineseSty.c_str(), TRUE) &&
+           CopyFileW((fixtures + L"\\edges.sty").c_str(), files.chineseSty.c_str(), TRUE) &&
            WriteFileBytes(files.chineseHeader, kFewNamesHeader, strlen(kFewNamesHeader)) &&
            WriteFileBytes(files.broken, kTruncated, sizeof kTruncated);
 }
@@ -269,7 +282,7 @@ void PressUpdate(const Lorvex& app)
 
 // --- what the tree and the list show -----------------------------------------
 
-enum class Names { None, Demo, Few };
+enum class Names { None, Own, Few };
 
 std::wstring ExpectedLabel(const ExpectedNode& node, Names names, const std::wstring& fileTitle)
 {
@@ -278,8 +291,8 @@ std::wstring ExpectedLabel(const ExpectedNode& node, Names names, const std::wst
     switch (names) {
     case Names::None:
         return node.plain;
-    case Names::Demo:
-        return node.demoNames;
+    case Names::Own:
+        return node.ownNames;
     case Names::Few:
         break;
     }
@@ -292,12 +305,13 @@ std::string Describe(const TreeNode& node)
            std::to_string(node.image) + ", " + std::to_string(node.selectedImage) + ")";
 }
 
-// Labels, images, order and nesting of every node against demo.sty's.
-bool TreeIsDemo(const std::vector<TreeNode>& tree, Names names, const std::wstring& fileTitle, const std::string& what)
+// Labels, images, order and nesting of every node against the expected ones.
+bool TreeIs(const std::vector<TreeNode>& tree, const std::vector<ExpectedNode>& expected, Names names,
+            const std::wstring& fileTitle, const std::string& what)
 {
     size_t same = 0;  // nodes as expected, from the first
-    while (same < tree.size() && same < kDemoTree.size()) {
-        const ExpectedNode& want = kDemoTree[same];
+    while (same < tree.size() && same < expected.size()) {
+        const ExpectedNode& want = expected[same];
         const TreeNode& got = tree[same];
         const int image = 2 * static_cast<int>(want.kind);
         if (got.depth != want.depth || got.text != ExpectedLabel(want, names, fileTitle) || got.image != image ||
@@ -305,10 +319,10 @@ bool TreeIsDemo(const std::vector<TreeNode>& tree, Names names, const std::wstri
             break;
         ++same;
     }
-    if (Check(same == tree.size() && same == kDemoTree.size(), what))
+    if (Check(same == tree.size() && same == expected.size(), what))
         return true;
-    if (same < kDemoTree.size()) {
-        const ExpectedNode& want = kDemoTree[same];
+    if (same < expected.size()) {
+        const ExpectedNode& want = expected[same];
         const int image = 2 * static_cast<int>(want.kind);
         Note("node " + std::to_string(same) + " should be " +
              Describe({nullptr, want.depth, ExpectedLabel(want, names, fileTitle), image, image + 1}));
@@ -330,13 +344,13 @@ std::vector<Row> ExpectedRows(const ExpectedNode& node)
 }
 
 // Selects each node in turn and reads the rows it shows; tree must match
-// kDemoTree.
-void CheckEveryNodesRows(const Lorvex& app, const std::vector<TreeNode>& tree)
+// expected.
+void CheckEveryNodesRows(const Lorvex& app, const std::vector<TreeNode>& tree, const std::vector<ExpectedNode>& expected)
 {
-    for (size_t i = 0; i < tree.size() && i < kDemoTree.size(); ++i) {
+    for (size_t i = 0; i < tree.size() && i < expected.size(); ++i) {
         SendMessageW(app.Item(kTree), TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(tree[i].item));
         const std::vector<Row> got = ReadRows(app.Handle(), app.Item(kList));
-        const std::vector<Row> want = ExpectedRows(kDemoTree[i]);
+        const std::vector<Row> want = ExpectedRows(expected[i]);
         if (Check(got == want, "the rows of " + Utf8(tree[i].text) + " (" + std::to_string(want.size()) + ")"))
             continue;
         for (size_t r = 0; r < got.size() || r < want.size(); ++r) {
@@ -372,19 +386,331 @@ void ExpandAll(const Lorvex& app, const std::vector<TreeNode>& tree)
         SendMessageW(app.Item(kTree), TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(node.item));
 }
 
-// Clicks the node labelled label, which must be a node of demo.sty's tree,
+// Clicks the node labelled label, which must be a node of the expected tree,
 // and checks that it shows its rows.
-void ClickAndCheck(const Lorvex& app, const std::vector<TreeNode>& tree, const wchar_t* label)
+void ClickAndCheck(const Lorvex& app, const std::vector<TreeNode>& tree, const std::vector<ExpectedNode>& expected,
+                   const wchar_t* label)
 {
     size_t i = 0;
     while (i < tree.size() && tree[i].text != label)
         ++i;
-    Check(i < tree.size() && i < kDemoTree.size() && ClickNode(app, tree[i].item) &&
-              ReadRows(app.Handle(), app.Item(kList)) == ExpectedRows(kDemoTree[i]),
+    Check(i < tree.size() && i < expected.size() && ClickNode(app, tree[i].item) &&
+              ReadRows(app.Handle(), app.Item(kList)) == ExpectedRows(expected[i]),
           "a click on " + Utf8(label) + " selects it and shows its rows");
     // The list fills with its redraw off: the rows must be on the screen too.
     const RECT firstRow = ListItemRect(app.Handle(), app.Item(kList), 0);
     Check(WaitFor([&] { return DarkPixels(app.Item(kList), firstRow) > 0; }, 3000), "and draws them");
+}
+
+// --- the scene picture -------------------------------------------------------
+
+// The program's visible top-level window of the framework's own classes.
+HWND FindPicture(DWORD pid)
+{
+    struct Search {
+        DWORD pid;
+        HWND found;
+    } search{pid, nullptr};
+    EnumWindows(
+        [](HWND window, LPARAM param) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(param);
+            wchar_t cls[64] = {};
+            GetClassNameW(window, cls, 64);
+            if (ProcessOf(window) == s->pid && IsWindowVisible(window) && wcsncmp(cls, L"AfxWnd:", 7) == 0) {
+                s->found = window;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+std::wstring SelectedLabel(const Lorvex& app)
+{
+    const std::vector<TreeNode> tree = ReadTree(app.Handle(), app.Item(kTree));
+    const auto selected = reinterpret_cast<HTREEITEM>(SendMessageW(app.Item(kTree), TVM_GETNEXTITEM, TVGN_CARET, 0));
+    for (const TreeNode& node : tree)
+        if (node.item == selected)
+            return node.text;
+    return L"";
+}
+
+// Clicks the picture at a scene point (the picture shows the scene from its
+// top-left) and checks that the tree selects label and shows its rows.
+void ClickPicture(const Lorvex& app, HWND picture, POINT at, const wchar_t* label)
+{
+    const LPARAM where = MAKELPARAM(at.x, at.y);
+    PostMessageW(picture, WM_LBUTTONDOWN, MK_LBUTTON, where);
+    PostMessageW(picture, WM_LBUTTONUP, 0, where);
+    size_t i = 0;
+    while (i < kDemoTree.size() && !(kDemoTree[i].ownNames && kDemoTree[i].ownNames == std::wstring(label)))
+        ++i;
+    const bool selected = WaitFor([&] { return SelectedLabel(app) == label; }, 5000);
+    Check(selected && i < kDemoTree.size() &&
+              ReadRows(app.Handle(), app.Item(kList)) == ExpectedRows(kDemoTree[i]),
+          "a click at " + std::to_string(at.x) + ", " + std::to_string(at.y) + " of the picture selects " +
+              Utf8(label) + " and shows its rows");
+    if (!selected)
+        Note("the tree selects " + Utf8(SelectedLabel(app)));
+}
+
+// The frame around a resource's rectangle, at most a few pixels out.
+RECT Around(RECT rect)
+{
+    return {rect.left - 6, rect.top - 6, rect.right + 6, rect.bottom + 6};
+}
+
+// With demo.sty and demo.h: the picture opens on the home screen, follows
+// the tree and leads it. It stays open for the flows after.
+HWND CheckScenePicture(const Lorvex& app)
+{
+    SetForegroundWindow(app.main);
+    PressKey('P', kCtrl);
+    HWND picture = nullptr;
+    if (!Check(WaitFor([&] { return (picture = FindPicture(app.Pid())) != nullptr; }, 5000),
+               "the scene picture opens"))
+        return nullptr;
+    Sync(picture);
+    Check(WindowText(picture) == L"SCENE_MAIN \u2014 800 \u00d7 480", "titled SCENE_MAIN \u2014 800 \u00d7 480");
+    RECT client;
+    GetClientRect(picture, &client);
+    if (!Check(client.right == 800 && client.bottom == 480, "its client area is the scene's size"))
+        Note("it is " + std::to_string(client.right) + " x " + std::to_string(client.bottom));
+    Check(GetWindow(picture, GW_OWNER) == app.main, "the main dialog owns it");
+
+    // The centre of PIC_ICON_SETTINGS: the toolbar at (0, 400), the icon at
+    // (468, 8) in it, 64 x 64.
+    ClickPicture(app, picture, {500, 440}, L"PIC_ICON_SETTINGS");
+    // The clock: the status bar at (0, 0), the clock at (16, 4), 96 x 24.
+    ClickPicture(app, picture, {64, 16}, L"STR_CLOCK");
+    ClickPicture(app, picture, {100, 100}, L"SCENE_MAIN");
+    Shot(app.main, L"scene-picture");
+
+    // A frame: its region, at (368, 144), 64 x 64, is highlighted.
+    const RECT spinner{368, 144, 432, 208};
+    Check(PixelsOf(picture, Around(spinner), kHighlight) == 0, "no highlight around the spinner before");
+    const std::vector<TreeNode> tree = ReadTree(app.Handle(), app.Item(kTree));
+    for (const TreeNode& node : tree)
+        if (node.text == L"Frame03")
+            SendMessageW(app.Item(kTree), TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(node.item));
+    Sync(picture);
+    Shot(app.main, L"scene-picture-frame");
+    SaveWindow(picture, g_shots, L"window-scene-picture-frame");
+    const int framed = PixelsOf(picture, Around(spinner), kHighlight);
+    if (!Check(framed > 4 * 64, "selecting Frame03 highlights its region, the spinner"))
+        Note(std::to_string(framed) + " highlighted pixels around it");
+    Check(PixelsOf(picture, {372, 148, 428, 204}, kHighlight) == 0, "and leaves its inside as drawn");
+
+    // A node of the settings screen draws that screen.
+    for (const TreeNode& node : tree)
+        if (node.text == L"GRP_OPTIONS")
+            SendMessageW(app.Item(kTree), TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(node.item));
+    Sync(picture);
+    Check(WindowText(picture) == L"SCENE_SETTINGS \u2014 800 \u00d7 480",
+          "a node of SCENE_SETTINGS draws that scene");
+    Shot(app.main, L"scene-picture-settings");
+    return picture;
+}
+
+// --- keys, the Find dialog, the clipboard and the context menus ----------------
+
+// The window with the keyboard focus in the program.
+HWND FocusOf(const Lorvex& app)
+{
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    GetGUIThreadInfo(GetWindowThreadProcessId(app.main, nullptr), &info);
+    return info.hwndFocus;
+}
+
+HTREEITEM SelectedItem(const Lorvex& app)
+{
+    return reinterpret_cast<HTREEITEM>(SendMessageW(app.Item(kTree), TVM_GETNEXTITEM, TVGN_CARET, 0));
+}
+
+// The node of demo.sty's tree with this label under demo.h's names.
+size_t DemoIndex(const wchar_t* label)
+{
+    size_t i = 0;
+    while (i < kDemoTree.size() && (!kDemoTree[i].ownNames || std::wcscmp(kDemoTree[i].ownNames, label) != 0))
+        ++i;
+    return i;
+}
+
+// The program's Find dialog: the dialog it owns with a "Find what" field.
+HWND FindDialogOf(const Lorvex& app)
+{
+    for (HWND w = FindWindowExW(nullptr, nullptr, L"#32770", nullptr); w;
+         w = FindWindowExW(nullptr, w, L"#32770", nullptr))
+        if (ProcessOf(w) == app.Pid() && GetWindow(w, GW_OWNER) == app.main && GetDlgItem(w, 0x480) &&
+            IsWindowVisible(w))
+            return w;
+    return nullptr;
+}
+
+HWND OpenPopupMenu()
+{
+    HWND menu = FindWindowW(L"#32768", nullptr);
+    return menu && IsWindowVisible(menu) ? menu : nullptr;
+}
+
+// Waits for the selection to be node want of the tree and its rows to be
+// that node's.
+bool LandsOn(const Lorvex& app, const std::vector<TreeNode>& tree, size_t want)
+{
+    return want < tree.size() && WaitFor([&] { return SelectedItem(app) == tree[want].item; }, 5000) &&
+           ReadRows(app.Handle(), app.Item(kList)) == ExpectedRows(kDemoTree[want]);
+}
+
+// What lorvex-dump --rows prints for node first of demo.sty's tree and the
+// nodes below it (docs/lorvex-dump.md), with demo.h's names.
+std::wstring DumpedSubtree(size_t first)
+{
+    static const wchar_t* const kKinds[] = {L"file", L"scene", L"group", L"region", L"pic", L"string", L"frame"};
+    std::wstring text;
+    for (size_t i = first; i < kDemoTree.size() && (i == first || kDemoTree[i].depth > kDemoTree[first].depth); ++i) {
+        const ExpectedNode& node = kDemoTree[i];
+        text += std::wstring(2 * static_cast<size_t>(node.depth), L' ') + L"[" + kKinds[static_cast<int>(node.kind)] +
+                L"] " + ExpectedLabel(node, Names::Own, L"demo") + L"\n";
+        for (const Row& row : ExpectedRows(node))
+            text += std::wstring(2 * static_cast<size_t>(node.depth) + 2, L' ') + row.name + L": " + row.value + L"\n";
+    }
+    return text;
+}
+
+// Puts the clipboard's text down for a note when a check of it fails.
+bool ClipboardIs(const std::wstring& want)
+{
+    if (WaitFor([&] { return ClipboardText() == want; }, 3000))
+        return true;
+    Note("the clipboard holds \"" + Utf8(ClipboardText()) + "\"");
+    return false;
+}
+
+// With demo.h's names shown: Ctrl+F opens the system's Find dialog, whose
+// Find Next, Enter, Tab and Esc work as in any dialog; F3 and Shift+F3 go
+// on without it; Ctrl+C and Ctrl+Shift+C copy; a node's context menu.
+void CheckFindAndCopy(const Lorvex& app)
+{
+    const std::vector<TreeNode> tree = ReadTree(app.Handle(), app.Item(kTree));
+    if (!Check(tree.size() == kDemoTree.size(), "the tree shows demo.sty for Find"))
+        return;
+    SetForegroundWindow(app.main);
+    ClickNode(app, tree[0].item);
+    Check(WaitFor([&] { return FocusOf(app) == app.Item(kTree); }, 3000), "a click puts the focus in the tree");
+
+    PressKey('F', kCtrl);
+    HWND find = nullptr;
+    if (!Check(WaitFor([&] { return (find = FindDialogOf(app)) != nullptr; }, 5000),
+               "Ctrl+F opens the system's Find dialog"))
+        return;
+    Sync(find);
+    Check(IsWindowEnabled(app.main), "the main dialog stays usable beside it");
+    TypeText(kFindText);
+    PressKey(VK_RETURN);
+    Check(LandsOn(app, tree, DemoIndex(kFindHits[0])),
+          "Enter in it finds " + Utf8(kFindHits[0]) + ", selected with its rows showing");
+    const RECT shown = TreeItemRect(app.Handle(), app.Item(kTree), tree[DemoIndex(kFindHits[0])].item);
+    Check(!IsRectEmpty(&shown), "and opened out and scrolled into view");
+    Shot(app.main, L"find-dialog");
+    Check(WaitFor([&] { return FindDialogOf(app) == find; }, 1000), "the Find dialog stays open");
+    HWND field = FocusOf(app);
+    PressKey(VK_RETURN);
+    Check(LandsOn(app, tree, DemoIndex(kFindHits[1])), "Enter again finds " + Utf8(kFindHits[1]));
+    PressKey(VK_TAB);
+    Check(WaitFor([&] { return FocusOf(app) != field && GetAncestor(FocusOf(app), GA_ROOT) == find; }, 3000),
+          "Tab moves to the dialog's next control");
+    PressKey(VK_RETURN);
+    Check(LandsOn(app, tree, DemoIndex(kFindHits[2])), "Enter there is still Find Next: " + Utf8(kFindHits[2]));
+
+    // No match: the platform's message box says so, and nothing changes.
+    const std::vector<Row> rowsBefore = ReadRows(app.Handle(), app.Item(kList));
+    SendMessageW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"no such label"));
+    PressKey(VK_RETURN);
+    // The program's dialog that is neither the main one nor the Find dialog.
+    const auto messageBox = [&] {
+        for (HWND w = FindWindowExW(nullptr, nullptr, L"#32770", nullptr); w;
+             w = FindWindowExW(nullptr, w, L"#32770", nullptr))
+            if (w != app.main && w != find && ProcessOf(w) == app.Pid() && IsWindowVisible(w))
+                return w;
+        return HWND{};
+    };
+    HWND box = nullptr;
+    if (Check(WaitFor([&] { return (box = messageBox()) != nullptr; }, 5000),
+              "a text that matches nothing gets a message box")) {
+        const auto texts = StaticTexts(box);
+        Check(std::find(texts.begin(), texts.end(), L"Cannot find \"no such label\"") != texts.end(),
+              "saying Cannot find \"no such label\"");
+        PressKey(VK_RETURN);
+        Check(WaitFor([&] { return !IsWindow(box); }, 3000), "Enter closes it");
+        Check(SelectedItem(app) == tree[DemoIndex(kFindHits[2])].item &&
+                  ReadRows(app.Handle(), app.Item(kList)) == rowsBefore,
+              "and the selection and its rows are as they were");
+    }
+    SendMessageW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(kFindText));
+    PressKey(VK_RETURN);
+    Check(LandsOn(app, tree, DemoIndex(kFindHits[0])), "past the last match Find Next goes round to the first");
+    PressKey(VK_ESCAPE);
+    Check(WaitFor([&] { return !IsWindow(find); }, 3000), "Esc closes the Find dialog");
+    Check(IsWindow(app.main) && IsWindowEnabled(app.main), "and leaves the main dialog open");
+
+    if (!WaitFor([&] { return FocusOf(app) == app.Item(kTree); }, 2000))
+        ClickNode(app, tree[DemoIndex(kFindHits[0])].item);
+    PressKey(VK_F3);
+    Check(LandsOn(app, tree, DemoIndex(kFindHits[1])), "F3 finds the next match, " + Utf8(kFindHits[1]));
+    PressKey(VK_F3, kShift);
+    Check(LandsOn(app, tree, DemoIndex(kFindHits[0])), "Shift+F3 the one before, " + Utf8(kFindHits[0]));
+    PressKey(VK_F3, kShift);
+    Check(LandsOn(app, tree, DemoIndex(kFindHits[2])), "and again, going round, " + Utf8(kFindHits[2]));
+
+    EmptyTheClipboard();
+    PressKey('C', kCtrl);
+    Check(ClipboardIs(kFindHits[2]), "Ctrl+C in the tree copies the node's label");
+    const size_t branch = DemoIndex(kCopiedBranch);
+    if (branch < tree.size() && ClickNode(app, tree[branch].item)) {
+        PressKey('C', kCtrl | kShift);
+        Check(ClipboardIs(DumpedSubtree(branch)),
+              "Ctrl+Shift+C copies " + Utf8(kCopiedBranch) + " and its frames as lorvex-dump --rows prints them");
+    }
+    const RECT firstRow = ListItemRect(app.Handle(), app.Item(kList), 1);
+    PostMessageW(app.Item(kList), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(firstRow.left + 4, firstRow.top + 2));
+    PostMessageW(app.Item(kList), WM_LBUTTONUP, 0, MAKELPARAM(firstRow.left + 4, firstRow.top + 2));
+    Sync(app.main);
+    PressKey('C', kCtrl);
+    const std::vector<Row> rows = ExpectedRows(kDemoTree[branch]);
+    Check(ClipboardIs(rows[1].name + L"\t" + rows[1].value), "Ctrl+C in the list copies the selected row");
+
+    // A right-click selects the node under the pointer, then opens its menu.
+    const size_t leaf = DemoIndex(kClickedLeaf);
+    HWND treeWindow = app.Item(kTree);
+    const RECT rect = TreeItemRect(app.Handle(), treeWindow, tree[leaf].item);
+    POINT at{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    ClientToScreen(treeWindow, &at);
+    EmptyTheClipboard();
+    RightClickAt(at);
+    if (Check(WaitFor([&] { return OpenPopupMenu() != nullptr; }, 5000), "a right-click opens the node's menu")) {
+        Check(LandsOn(app, tree, leaf), "after selecting " + Utf8(kClickedLeaf) + ", its rows showing");
+        Shot(app.main, L"context-menu");
+        PressKey(VK_DOWN);
+        PressKey(VK_RETURN);
+        Check(WaitFor([&] { return !OpenPopupMenu(); }, 3000) && ClipboardIs(kClickedLeaf),
+              "its first entry, Copy, copies the label");
+    }
+    // From the keyboard, with the focus in the tree. Esc only with a menu
+    // open: in the main dialog it would end the program.
+    for (const auto& [vk, held, what] :
+         {std::tuple<WORD, unsigned, const char*>{VK_F10, kShift, "Shift+F10"}, {VK_APPS, kNone, "the menu key"}}) {
+        if (!WaitFor([&] { return FocusOf(app) == treeWindow; }, 1000))
+            ClickNode(app, tree[leaf].item);
+        PressKey(vk, held);
+        if (Check(WaitFor([&] { return OpenPopupMenu() != nullptr; }, 3000),
+                  std::string(what) + " opens the menu too")) {
+            PressKey(VK_ESCAPE);
+            Check(WaitFor([&] { return !OpenPopupMenu(); }, 3000), "and Esc closes it, the main dialog staying");
+        }
+    }
+    Check(IsWindow(app.main), "the main dialog is still open");
 }
 
 // --- the flows ---------------------------------------------------------------
@@ -402,7 +728,8 @@ void CheckFreshWindow(const Lorvex& app)
           "the labels read as they should");
     Check(SendMessageW(app.Item(kTree), TVM_GETCOUNT, 0, 0) == 0, "the tree is empty");
     Check(SendMessageW(app.Item(kList), LVM_GETITEMCOUNT, 0, 0) == 0, "the list is empty");
-    Check(SendMessageW(app.Item(kList), LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0) == 0x221,
+    Check(SendMessageW(app.Item(kList), LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0) ==
+              (LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT | LVS_EX_REGIONAL),
           "the list draws grid lines and selects whole rows");
 }
 
@@ -419,7 +746,7 @@ void CheckSystemMenuAndAbout(const Lorvex& app)
             3000);
 
     // The About command of the system menu.
-    PostMessageW(app.main, WM_SYSCOMMAND, 0x10, 0);
+    PostMessageW(app.main, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
     HWND about = nullptr;
     if (!Check(WaitFor([&] { return (about = FindDialog(L"关于 Lorvex", app.Pid())) != nullptr; }),
                "the About box opens"))
@@ -488,10 +815,10 @@ void CheckOpenDemo(const Lorvex& app, const TestFiles& files)
         return;
     Check(WindowText(app.Item(kStyPath)) == files.demoSty, "the sty path field shows its full path");
     const std::vector<TreeNode> tree = ReadTree(app.Handle(), app.Item(kTree));
-    TreeIsDemo(tree, Names::None, L"demo", "every node of demo.sty, labelled by its id, in order and nesting");
-    CheckEveryNodesRows(app, tree);
+    TreeIs(tree, kDemoTree, Names::None, L"demo", "every node of demo.sty, labelled by its id, in order and nesting");
+    CheckEveryNodesRows(app, tree, kDemoTree);
     ExpandAll(app, tree);
-    ClickAndCheck(app, tree, L"String10400");
+    ClickAndCheck(app, tree, kDemoTree, L"String10300");
     Shot(app.main, L"demo-open");
 }
 
@@ -501,9 +828,9 @@ void CheckHeaders(const Lorvex& app, const TestFiles& files)
               "examples\\demo.h is chosen in the header dialog")) {
         Check(WindowText(app.Item(kHeaderPath)) == files.demoHeader, "the header path field shows its full path");
         const std::vector<TreeNode> tree = ReadTree(app.Handle(), app.Item(kTree));
-        TreeIsDemo(tree, Names::Demo, L"demo", "the nodes take the header's names");
+        TreeIs(tree, kDemoTree, Names::Own, L"demo", "the nodes take the header's names");
         ExpandAll(app, tree);
-        ClickAndCheck(app, tree, L"STR_MARQUEE");
+        ClickAndCheck(app, tree, kDemoTree, L"STR_MARQUEE");
         Shot(app.main, L"demo-names");
         SaveWindow(app.main, g_shots, L"window-demo-names");
     }
@@ -530,31 +857,41 @@ void CheckHeaders(const Lorvex& app, const TestFiles& files)
     if (Check(Open(app, kBrowseHeader, kHeaderDialogTitle, files.chineseHeader),
               "a header in the folder 演示 文件夹 is chosen in the header dialog")) {
         Check(WindowText(app.Item(kHeaderPath)) == files.chineseHeader, "the header path field shows its path");
-        TreeIsDemo(ReadTree(app.Handle(), app.Item(kTree)), Names::Few, L"demo", "the nodes take its three names");
+        TreeIs(ReadTree(app.Handle(), app.Item(kTree)), kDemoTree, Names::Few, L"demo",
+               "the nodes take its three names");
         Shot(app.main, L"chinese-header");
     }
 
     // A path typed into the field, then "Update".
     SendMessageW(app.Item(kHeaderPath), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(files.demoHeader.c_str()));
     PressUpdate(app);
-    TreeIsDemo(ReadTree(app.Handle(), app.Item(kTree)), Names::Demo, L"demo",
-               "demo.h's path typed into the field, \"Update\" brings its names back");
+    TreeIs(ReadTree(app.Handle(), app.Item(kTree)), kDemoTree, Names::Own, L"demo",
+           "demo.h's path typed into the field, \"Update\" brings its names back");
     Check(WindowText(app.Item(kHeaderPath)) == files.demoHeader, "the field keeps the typed path");
     Shot(app.main, L"update");
 }
 
+// The file of edge values, copied into the Chinese folder, with its header
+// typed into the field: the sty dialog's choice loads it first.
 void CheckChineseSty(const Lorvex& app, const TestFiles& files)
 {
+    SendMessageW(app.Item(kHeaderPath), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(files.edgesHeader.c_str()));
     if (!Check(Open(app, kBrowseSty, kStyDialogTitle, files.chineseSty),
                "演示 文件.sty in the folder 演示 文件夹 is chosen in the dialog"))
         return;
     Check(WindowText(app.Item(kStyPath)) == files.chineseSty, "the sty path field shows its path");
     const std::vector<TreeNode> tree = ReadTree(app.Handle(), app.Item(kTree));
-    TreeIsDemo(tree, Names::Demo, L"演示 文件", "its file node reads 演示 文件, the rest as demo.sty with its names");
-    CheckEveryNodesRows(app, tree);
+    TreeIs(tree, kEdgeTree, Names::Own, L"演示 文件",
+           "its file node reads 演示 文件, the rest as edges.sty with edges.h's names");
+    CheckEveryNodesRows(app, tree, kEdgeTree);
     ExpandAll(app, tree);
-    ClickAndCheck(app, tree, L"RGN_SPINNER");
+    ClickAndCheck(app, tree, kEdgeTree, L"RGN_SPINNER");
     Shot(app.main, L"chinese-sty");
+    if (!tree.empty() && ClickNode(app, tree[0].item)) {
+        EmptyTheClipboard();
+        PressKey('C', kCtrl);
+        Check(ClipboardIs(L"演示 文件"), "Ctrl+C copies the Chinese label of the file node whole");
+    }
     SaveWindow(app.main, g_shots, L"window-chinese-sty");
 }
 
@@ -598,14 +935,15 @@ void CheckBrokenFile(const Lorvex& app, const TestFiles& files)
 
 int wmain(int argc, wchar_t** argv)
 {
-    if (argc != 5) {
-        std::fprintf(stderr, "usage: lorvex_e2e_driver LORVEX.EXE EXAMPLES_DIR DATA_DIR SHOT_DIR\n");
+    if (argc != 6) {
+        std::fprintf(stderr, "usage: lorvex_e2e_driver LORVEX.EXE EXAMPLES_DIR FIXTURES_DIR DATA_DIR SHOT_DIR\n");
         return 2;
     }
-    const std::wstring exe = DosPath(argv[1]), examples = DosPath(argv[2]), data = DosPath(argv[3]);
-    g_shots = DosPath(argv[4]);
+    const std::wstring exe = DosPath(argv[1]), examples = DosPath(argv[2]), fixtures = DosPath(argv[3]),
+                       data = DosPath(argv[4]);
+    g_shots = DosPath(argv[5]);
     TestFiles files;
-    if (!MakeTestFiles(examples, data, files)) {
+    if (!MakeTestFiles(examples, fixtures, data, files)) {
         std::printf("FAIL cannot make the test files in %s\n", Utf8(data).c_str());
         return 1;
     }
@@ -636,8 +974,21 @@ int wmain(int argc, wchar_t** argv)
     CheckFileDialogsAndCancel(app);
     CheckOpenDemo(app, files);
     CheckHeaders(app, files);
+    CheckFindAndCopy(app);
+    const HWND picture = CheckScenePicture(app);
     CheckChineseSty(app, files);
+    if (picture)
+        Check(WindowText(picture) == L"SCENE_MAIN \u2014 800 \u00d7 480",
+              "the picture shows the new document's first scene");
     CheckBrokenFile(app, files);
+    if (picture) {
+        Check(WindowText(picture) == L"Scene picture", "after a failed open the picture shows nothing");
+        const View before = Look(app);
+        PostMessageW(picture, WM_CLOSE, 0, 0);
+        Check(WaitFor([&] { return !IsWindow(picture); }, 5000), "the picture closes");
+        Sync(app.main);
+        Check(Look(app) == before && IsWindow(app.main), "and nothing else changes");
+    }
 
     PostMessageW(app.main, WM_SYSCOMMAND, SC_CLOSE, 0);
     Check(WaitForSingleObject(app.Handle(), 10000) == WAIT_OBJECT_0, "the close command ends the program");

@@ -78,18 +78,35 @@ void SaveWindow(HWND window, const std::wstring& dir, const wchar_t* name)
         SaveScreenRect(rect, dir + L"\\" + name + L".bmp");
 }
 
-int DarkPixels(HWND window, RECT rect)
+namespace {
+
+// The pixels inside a window's client rect for which counts(blue, green,
+// red) holds.
+template <class Test>
+int CountPixels(HWND window, RECT rect, Test counts)
 {
     MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&rect), 2);
     const ScreenCopy copy(rect);
     if (!copy.Bits())
         return 0;
-    int dark = 0;
+    int n = 0;
     for (int y = 0; y < copy.Height(); ++y) {
         const unsigned char* row = copy.Bits() + static_cast<size_t>(y) * copy.Stride();
         for (int x = 0; x < copy.Width(); ++x)
-            if (row[3 * x] + row[3 * x + 1] + row[3 * x + 2] < 3 * 128)
-                ++dark;
+            if (counts(row[3 * x], row[3 * x + 1], row[3 * x + 2]))
+                ++n;
     }
-    return dark;
+    return n;
+}
+
+}  // namespace
+
+int DarkPixels(HWND window, RECT rect)
+{
+    return CountPixels(window, rect, [](int b, int g, int r) { return r + g + b < 3 * 128; });
+}
+
+int PixelsOf(HWND window, RECT rect, COLORREF color)
+{
+    return CountPixels(window, rect, [color](int b, int g, int r) { return RGB(r, g, b) == color; });
 }

@@ -14,3 +14,6 @@ void SaveWindow(HWND window, const std::wstring& dir, const wchar_t* name);
 // window's client coordinates: text drawn there counts, a blank or
 // grid-lined background does not.
 int DarkPixels(HWND window, RECT rect);
+// The pixels of the screen of exactly this colour inside rect, given in the
+// window's client coordinates.
+int PixelsOf(HWND window, RECT rect, COLORREF color);

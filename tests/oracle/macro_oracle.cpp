@@ -291,9 +291,11 @@ int main(int argc, char** argv)
     size_t excluded = 0, enumMembers = 0;
     for (const std::string& header : headers) {
         std::vector<std::pair<std::string, uint32_t>> names;
-        const bool isHeader = ReadMacroHeader(
-            header.c_str(), [&names](std::string_view name, uint32_t id) { names.emplace_back(name, id); },
-            [&skipReasons](const header::SkippedDefinition& skip) { skipReasons[std::string(skip.name)] = skip.reason; });
+        const bool isHeader =
+            ReadMacroHeader(
+                header.c_str(), [&names](std::string_view name, uint32_t id) { names.emplace_back(name, id); },
+                [&skipReasons](const header::SkippedDefinition& skip) { skipReasons[std::string(skip.name)] = skip.reason; })
+                .status == MacroFileStatus::ok;
         const int count = static_cast<int>(names.size());
         if (!isHeader) {
             std::fprintf(stderr, "cannot read %s\n", header.c_str());

@@ -68,18 +68,37 @@ TEST_F(MacroFile, ReloadReplacesTheTableWithTheCurrentNames)
     EXPECT_EQ(m_head, nullptr);
 }
 
-TEST_F(MacroFile, UnreadableFileLeavesTheTableAsItWas)
+TEST_F(MacroFile, AFileThatGivesNoTableSaysWhyAndLeavesTheTableAsItWas)
 {
     Write("#define KEEP 7\n");
     ASSERT_EQ(uiFile::GetMacroNameIdFromFile(&m_head, m_path.c_str()), 1);
     const NameIdNode* before = m_head;
 
-    EXPECT_EQ(uiFile::GetMacroNameIdFromFile(&m_head, "/nonexistent/lorvex/ids.h"), -1);
-    EXPECT_EQ(uiFile::GetMacroNameIdFromFile(&m_head, ::testing::TempDir().c_str()), -1);
-    EXPECT_EQ(uiFile::GetMacroNameIdFromFile(&m_head, ""), -1);
-    EXPECT_EQ(uiFile::GetMacroNameIdFromFile(&m_head, nullptr), -1);
-    Write(std::string("#define NEW 1\n\0binary", 22));
-    EXPECT_EQ(uiFile::GetMacroNameIdFromFile(&m_head, m_path.c_str()), -1);
+    const std::string binary = m_path + ".bin";
+    std::ofstream(binary, std::ios::binary) << std::string("#define NEW 1\n\0binary", 22);
+    const std::string huge = m_path + ".huge";
+    std::ofstream(huge, std::ios::binary).close();
+    ASSERT_EQ(truncate(huge.c_str(), kMaxMacroFileBytes + 1), 0);  // sparse: no disk used
+    const std::string folder = ::testing::TempDir();
+    const struct {
+        const char* path;
+        MacroFileStatus status;
+    } cases[] = {
+        {"/nonexistent/lorvex/ids.h", MacroFileStatus::cannot_open},
+        {folder.c_str(), MacroFileStatus::cannot_open},
+        {"", MacroFileStatus::cannot_open},
+        {nullptr, MacroFileStatus::cannot_open},
+        {"/proc/self/mem", MacroFileStatus::read_error},
+        {binary.c_str(), MacroFileStatus::not_text},
+        {huge.c_str(), MacroFileStatus::too_large},
+    };
+    for (const auto& c : cases) {
+        const char* const name = c.path ? c.path : "(null)";
+        EXPECT_EQ(uiFile::ReadMacroNameIdFile(&m_head, c.path).status, c.status) << name;
+        EXPECT_EQ(uiFile::GetMacroNameIdFromFile(&m_head, c.path), -1) << name;
+    }
+    std::remove(binary.c_str());
+    std::remove(huge.c_str());
 
     EXPECT_EQ(m_head, before);
     EXPECT_EQ(List(), "KEEP=7");

@@ -5,36 +5,9 @@
 #include <fstream>
 #include <string>
 
-#include "browse/MacroLookup.h"
-#include "framework/headless/Headless.h"
 #include "ui/ViewerDlg.h"
 
 namespace {
-
-TEST(LookupMacroName, FirstMatchWinsAndAMissLeavesTheOutputAlone)
-{
-    NameIdNode empty{nullptr, "", 7};
-    NameIdNode top{&empty, "TOP", 0x80000000u};
-    NameIdNode zero{&top, "ZERO", 0};
-    NameIdNode later{&zero, "SECOND", 0x1A};
-    NameIdNode first{&later, "FIRST", 0x1A};
-
-    struct Case {
-        const NameIdNode* head;
-        uint32_t id;
-        bool found;
-        const char* name;
-    } const cases[] = {
-        {nullptr, 0x1A, false, "unchanged"}, {&first, 0x1A, true, "FIRST"},   {&later, 0x1A, true, "SECOND"},
-        {&first, 0, true, "ZERO"},           {&first, 0x80000000u, true, "TOP"}, {&first, 7, true, ""},
-        {&first, 0x1B, false, "unchanged"},  {&first, 0xFFFFFFFFu, false, "unchanged"},
-    };
-    for (const Case& c : cases) {
-        CString name = "unchanged";
-        EXPECT_EQ(LookupMacroName(c.head, c.id, name), c.found) << std::hex << c.id;
-        EXPECT_EQ(name, c.name) << std::hex << c.id;
-    }
-}
 
 // Exposes the loading of the macro table.
 class MacroDlg : public CViewerDlg {

@@ -2,8 +2,6 @@
 
 #include <string>
 
-#include "browse/FileTitle.h"
-#include "browse/MacroLookup.h"
 #include "browse/NodeLabels.h"
 #include "framework/core/Path.h"
 
@@ -23,10 +21,15 @@ TEST(NodeLabels, GeneratedFromTheIdInLowerCaseHex)
     EXPECT_EQ(Label(NodeKind::PicRegion, 0xABC), "PicRigion_abc");
     EXPECT_EQ(FrameLabel(0).GetString(), "Frame00");
     EXPECT_EQ(FrameLabel(7).GetString(), "Frame07");
+    EXPECT_EQ(FrameLabel(9).GetString(), "Frame09");  // where the digit count changes
+    EXPECT_EQ(FrameLabel(10).GetString(), "Frame10");
+    EXPECT_EQ(FrameLabel(99).GetString(), "Frame99");
     EXPECT_EQ(FrameLabel(100).GetString(), "Frame100");
 }
 
-TEST(NodeLabels, MacroNamesWinAsTheListWalkFindsThem)
+// The first node with the id wins, in every kind's label; a name is used
+// even when empty. A miss leaves the label generated.
+TEST(NodeLabels, TheFirstNameOfAnIdInTheListWins)
 {
     NameIdNode empty{nullptr, "", 7};
     NameIdNode top{&empty, "TOP", 0x80000000u};
@@ -34,37 +37,34 @@ TEST(NodeLabels, MacroNamesWinAsTheListWalkFindsThem)
     NameIdNode later{&zero, "SECOND", 0x1A};
     NameIdNode first{&later, "FIRST", 0x1A};
 
-    // One table serves scenes and resources alike.
-    EXPECT_EQ(Label(NodeKind::Scene, 0x1A, &first), "FIRST");
-    EXPECT_EQ(Label(NodeKind::Pic, 0x1A, &first), "FIRST");
-    EXPECT_EQ(Label(NodeKind::ResGroup, 0, &first), "ZERO");
-    EXPECT_EQ(Label(NodeKind::String, 0x80000000u, &first), "TOP");
-    EXPECT_EQ(Label(NodeKind::PicRegion, 7, &first), "");
-    EXPECT_EQ(Label(NodeKind::Pic, 0x1B, &first), "Pic_1b");
-
-    // The index answers as the list walk does, for every id in the list
-    // and for ones it lacks.
-    const MacroNameIndex index(&first);
-    for (uint32_t id : {0x1Au, 0u, 0x80000000u, 7u, 0x1Bu, 0xFFFFFFFFu}) {
-        CString walked = "none";
-        const bool found = LookupMacroName(&first, id, walked);
-        const CString* indexed = index.Find(id);
-        ASSERT_EQ(indexed != nullptr, found) << id;
-        if (found) {
-            EXPECT_EQ(*indexed, walked) << id;
-        }
-    }
+    const struct {
+        const NameIdNode* head;
+        NodeKind kind;
+        uint32_t id;
+        const char* label;
+    } cases[] = {
+        {nullptr, NodeKind::Scene, 0x1A, "Scene_1a"},
+        {&first, NodeKind::Scene, 0x1A, "FIRST"},  // one table for scenes and resources
+        {&first, NodeKind::Pic, 0x1A, "FIRST"},
+        {&later, NodeKind::String, 0x1A, "SECOND"},
+        {&first, NodeKind::ResGroup, 0, "ZERO"},
+        {&first, NodeKind::String, 0x80000000u, "TOP"},
+        {&first, NodeKind::PicRegion, 7, ""},
+        {&first, NodeKind::Pic, 0x1B, "Pic_1b"},
+        {&first, NodeKind::ResGroup, 0xFFFFFFFFu, "ResGroup_ffffffff"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Label(c.kind, c.id, c.head), c.label) << c.label;
 }
 
 std::string Title(std::string name)
 {
     CString title = name.c_str();
-    PathRemoveExtension(title.GetBuffer(MAX_PATH));
-    title.ReleaseBuffer(-1);
+    CutToFileTitle(title);
     return title.GetString();
 }
 
-TEST(FileTitle, OnlyTheLastExtensionGoes)
+TEST(FileTitle, TheLastNameWithoutOnlyItsLastExtension)
 {
     EXPECT_EQ(Title("main.sty"), "main");
     EXPECT_EQ(Title("a.b.sty"), "a.b");
@@ -74,15 +74,10 @@ TEST(FileTitle, OnlyTheLastExtensionGoes)
     // As the platform's shell has it: an "extension" holding a space is none.
     EXPECT_EQ(Title("v1.2 final"), "v1.2 final");
     EXPECT_EQ(Title(""), "");
-}
-
-TEST(FileTitle, APathGivesItsLastNameWithoutItsLastExtension)
-{
-    EXPECT_EQ(FileTitleOfPath("ui/main.v2.sty").GetString(), "main.v2");
-    EXPECT_EQ(FileTitleOfPath("C:\\演示 文件夹\\演示 文件.sty").GetString(), "演示 文件");
-    EXPECT_EQ(FileTitleOfPath("a.dir/noext").GetString(), "noext");
-    EXPECT_EQ(FileTitleOfPath("plain.sty").GetString(), "plain");
-    EXPECT_EQ(FileTitleOfPath("dir/").GetString(), "");
+    EXPECT_EQ(Title("ui/main.v2.sty"), "main.v2");
+    EXPECT_EQ(Title("C:\\演示 文件夹\\演示 文件.sty"), "演示 文件");
+    EXPECT_EQ(Title("a.dir/noext"), "noext");
+    EXPECT_EQ(Title("dir/"), "");
 }
 
 }  // namespace

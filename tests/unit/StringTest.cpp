@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include "framework/afx.h"
 #include "framework/core/Utf.h"
@@ -63,6 +65,41 @@ TEST(CFile, ReadsExistingFileAndRefusesMissingOrDirectory)
     EXPECT_FALSE(f.IsOpen());
 }
 
+TEST(CFile, ReadWholeFileTellsEachWayItCanEnd)
+{
+    const char* const source = LORVEX_SOURCE_DIR "/CMakeLists.txt";
+    CFile probe;
+    ASSERT_TRUE(probe.Open(source, CFile::modeRead));
+    const uint64_t length = probe.GetLength();
+    probe.Close();
+
+    CFile f;
+    std::string text;
+    FileReadResult read = f.ReadWholeFile(source, length, text);
+    EXPECT_EQ(read.status, FileReadStatus::ok);
+    EXPECT_EQ(read.size, length);
+    EXPECT_EQ(text.size(), length);
+    EXPECT_EQ(text.rfind("cmake_minimum", 0), 0u);
+    EXPECT_FALSE(f.IsOpen());
+
+    read = f.ReadWholeFile(source, length - 1, text);
+    EXPECT_EQ(read.status, FileReadStatus::too_large);
+    EXPECT_EQ(read.size, length);
+    EXPECT_EQ(f.ReadWholeFile("/nonexistent/lorvex", 100, text).status, FileReadStatus::cannot_open);
+    EXPECT_EQ(f.ReadWholeFile("/tmp", 100, text).status, FileReadStatus::cannot_open);
+    // Memory that is not mapped reads as an I/O error.
+    EXPECT_EQ(f.ReadWholeFile("/proc/self/mem", 100, text).status, FileReadStatus::read_error);
+    EXPECT_FALSE(f.IsOpen());
+
+    // A length of 0 that holds more: read to where the file ends.
+    std::vector<uint8_t> bytes;
+    read = f.ReadWholeFile("/proc/self/status", 1 << 20, bytes);
+    EXPECT_EQ(read.status, FileReadStatus::ok);
+    EXPECT_EQ(bytes.size(), read.size);
+    EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 5), "Name:");
+    EXPECT_EQ(f.ReadWholeFile("/proc/self/status", 4, bytes).status, FileReadStatus::too_large);
+}
+
 TEST(Utf, ConvertsBothWaysAndReplacesWhatIsMalformed)
 {
     const struct {
@@ -78,8 +115,12 @@ TEST(Utf, ConvertsBothWaysAndReplacesWhatIsMalformed)
     for (const auto& pair : pairs) {
         EXPECT_EQ(AfxUtf8ToWide(pair.utf8), pair.utf16) << pair.utf8;
         EXPECT_EQ(AfxWideToUtf8(pair.utf16), pair.utf8) << pair.utf8;
+        EXPECT_TRUE(AfxIsUtf8(pair.utf8)) << pair.utf8;
+        EXPECT_EQ(AfxValidUtf8(pair.utf8), pair.utf8);
     }
 
+    // One U+FFFD for each maximal part of an ill-formed sequence, the same
+    // in the window's text and in the dump's JSON and SVG.
     const std::u16string bad = u"\xFFFD";
     const struct {
         std::string utf8;
@@ -87,14 +128,18 @@ TEST(Utf, ConvertsBothWaysAndReplacesWhatIsMalformed)
     } malformed[] = {
         {"\xFF", bad},
         {"a\xC3", u"a" + bad},                       // cut short
-        {"\xC3(", bad + u"("},                       // the next byte is kept
-        {"\xC0\xAF", bad + bad},                     // overlong
+        {"A\xE2\x82" "B", u"A" + bad + u"B"},         // cut short, the next byte kept
+        {"\xEF\xBF\xBD\xE2\x82", bad + bad},         // a real U+FFFD, then a cut one
+        {"\xC0\x80", bad + bad},                     // overlong
         {"\xE0\x80\x80", bad + bad + bad},           // overlong
         {"\xED\xA0\x80", bad + bad + bad},           // a surrogate
         {"\xF4\x90\x80\x80", bad + bad + bad + bad},  // past U+10FFFF
     };
-    for (const auto& c : malformed)
+    for (const auto& c : malformed) {
         EXPECT_EQ(AfxUtf8ToWide(c.utf8), c.utf16) << c.utf8;
+        EXPECT_FALSE(AfxIsUtf8(c.utf8)) << c.utf8;
+        EXPECT_EQ(AfxValidUtf8(c.utf8), AfxWideToUtf8(c.utf16)) << c.utf8;
+    }
 
     const std::string replacement = "\xEF\xBF\xBD";
     EXPECT_EQ(AfxWideToUtf8(u"\xD800"), replacement);

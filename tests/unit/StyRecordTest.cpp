@@ -20,14 +20,26 @@ struct FieldCase {
     int width;    // bytes
     uint32_t raw;
     int64_t expected;
-    std::function<int64_t(const void*)> get;
+    std::function<int64_t(const Scene&, const Res&)> get;
 };
+
+// The record a field case reads: the scene's own, or the resource's.
+template <class Record>
+const Record& RecordOf(const Scene&, const Res& res)
+{
+    return res.GetRecord<Record>();
+}
+template <>
+const SceneInfo& RecordOf<SceneInfo>(const Scene& scene, const Res&)
+{
+    return scene.info;
+}
 
 #define FIELD(kind, Type, field, at, width, raw, expected)                                                     \
     FieldCase                                                                                                  \
     {                                                                                                          \
         #Type "." #field, Kind::kind, at, width, raw, expected,                                                \
-            [](const void* r) -> int64_t { return static_cast<const Type*>(r)->field; }                        \
+            [](const Scene& s, const Res& r) -> int64_t { return RecordOf<Type>(s, r).field; }                    \
     }
 
 const FieldCase kFields[] = {
@@ -131,12 +143,11 @@ TEST(StyRecord, EveryFieldReadsWithItsWidthSignAndByteOrder)
         ASSERT_NE(file.ParseBytes(bytes), 0) << file.GetParseResult().Message();
         const Scene& s = *file.scenes[0];
         const Res& g = *s.root_group->children[0];
-        const void* record = c.kind == Kind::scene    ? &s.info
-                             : c.kind == Kind::group  ? g.record
-                             : c.kind == Kind::region ? g.children[0]->record
-                             : c.kind == Kind::pic    ? g.children[1]->record
-                                                      : s.root_group->children[1]->record;
-        EXPECT_EQ(c.get(record), c.expected);
+        const Res& res = c.kind == Kind::region ? *g.children[0]
+                         : c.kind == Kind::pic    ? *g.children[1]
+                         : c.kind == Kind::string ? *s.root_group->children[1]
+                                                  : g;
+        EXPECT_EQ(c.get(s, res), c.expected);
     }
 }
 
@@ -159,7 +170,7 @@ TEST(StyRecord, HeaderAndTypeBytesReadAsStored)
         const Res& res = *children[type - 1];
         EXPECT_EQ(res.GetType(), type);
         EXPECT_EQ(*static_cast<const uint8_t*>(res.record), type);
-        EXPECT_EQ(+static_cast<const PicInfo*>(res.record)->id, type + 1u);
+        EXPECT_EQ(res.GetId(), type + 1u);
     }
 }
 
@@ -188,6 +199,9 @@ TEST(StyRecord, CheckedAccessThrowsTheNamedException)
         }
     }
     EXPECT_EQ(region.frames[1], 11);
+    // A record is read only as the kind it is.
+    EXPECT_EQ(+region.GetRecord<PicRegionInfo>().frames_num, 2);
+    EXPECT_THROW((void)region.GetRecord<PicInfo>(), std::logic_error);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include "style/StyFormat.h"
 #include "style/StyleFile.h"
+#include "tests/fixtures/EdgeSty.h"
 #include "tools/StyDemo.h"
 
 namespace {
@@ -22,15 +23,16 @@ void ExpectRefused(const std::vector<uint8_t>& bytes, ParseStatus status, uint64
     EXPECT_FALSE(file.GetParseResult().description.empty());
 }
 
-TEST(StyRefusal, EveryTruncationOfTheDemoIsRefused)
+TEST(StyRefusal, EveryTruncationOfTheDemoAndTheEdgeFileIsRefused)
 {
-    const std::vector<uint8_t> whole = DemoSty().Write().bytes;
-    for (size_t size = 0; size < whole.size(); ++size) {
-        SCOPED_TRACE(size);
-        StyleFile file;
-        EXPECT_EQ(file.ParseBytes(std::vector<uint8_t>(whole.begin(), whole.begin() + size)), 0);
-        EXPECT_TRUE(file.scenes.empty());
-        EXPECT_EQ(file.GetParseResult().status, ParseStatus::out_of_bounds);
+    for (const std::vector<uint8_t>& whole : {DemoSty().Write().bytes, EdgeSty().Write().bytes}) {
+        for (size_t size = 0; size < whole.size(); ++size) {
+            SCOPED_TRACE(size);
+            StyleFile file;
+            EXPECT_EQ(file.ParseBytes(std::vector<uint8_t>(whole.begin(), whole.begin() + size)), 0);
+            EXPECT_TRUE(file.scenes.empty());
+            EXPECT_EQ(file.GetParseResult().status, ParseStatus::out_of_bounds);
+        }
     }
 }
 

@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "framework/headless/Headless.h"
+#include "framework/headless/Testing.h"
 #include "ui/TagTreeCtrl.h"
+#include "ui/resource.h"
 
 namespace {
 
@@ -37,7 +38,7 @@ protected:
     {
         parentWindow = headless::CreateWindow();
         parent.SubclassWindow(parentWindow);
-        tree.SubclassWindow(headless::Child(parentWindow, 1000));
+        tree.SubclassWindow(headless::Child(parentWindow, IDC_TREE));
     }
     void TearDown() override { headless::DestroyWindow(parentWindow); }
 
@@ -70,21 +71,6 @@ TEST_F(TagTreeCtrlTest, DeleteItemWithoutDataLeavesRecordUntouched)
     EXPECT_NE(tree.m_ownedData[0], nullptr);
 }
 
-TEST_F(TagTreeCtrlTest, DeleteItemClearsItsEntryAndNothingIsFreedTwice)
-{
-    Add("a");
-    HTREEITEM b = Add("b");
-    Add("c");
-    tree.DeleteItem(b);
-    ASSERT_EQ(tree.m_ownedData.size(), 3u);
-    EXPECT_NE(tree.m_ownedData[0], nullptr);
-    EXPECT_EQ(tree.m_ownedData[1], nullptr);
-    EXPECT_NE(tree.m_ownedData[2], nullptr);
-    tree.DeleteAllItems();  // a double delete of b's tag would stop here
-    EXPECT_TRUE(tree.m_ownedData.empty());
-    EXPECT_EQ(tree.GetCount(), 0u);
-}
-
 TEST_F(TagTreeCtrlTest, DeleteItemFreesDataAttachedPastTheControl)
 {
     Add("a");
@@ -94,19 +80,26 @@ TEST_F(TagTreeCtrlTest, DeleteItemFreesDataAttachedPastTheControl)
     EXPECT_EQ(tree.m_ownedData.size(), 1u);
 }
 
-TEST_F(TagTreeCtrlTest, ChildrenDataWaitsForDeleteAllItems)
+// A deleted item's own tag goes at once and its entry is cleared, so that
+// emptying the tree does not free it again; its children's tags wait.
+TEST_F(TagTreeCtrlTest, DeleteItemFreesItsOwnTagOnceAndChildrenWaitForDeleteAllItems)
 {
+    Add("a");
     HTREEITEM group = Add("group");
     Add("child1", group);
     Add("child2", group);
+    Add("c");
     tree.DeleteItem(group);
-    EXPECT_EQ(tree.GetCount(), 0u);
-    ASSERT_EQ(tree.m_ownedData.size(), 3u);
-    EXPECT_EQ(tree.m_ownedData[0], nullptr);
-    EXPECT_NE(tree.m_ownedData[1], nullptr);
+    EXPECT_EQ(tree.GetCount(), 2u);
+    ASSERT_EQ(tree.m_ownedData.size(), 5u);
+    EXPECT_NE(tree.m_ownedData[0], nullptr);
+    EXPECT_EQ(tree.m_ownedData[1], nullptr);
     EXPECT_NE(tree.m_ownedData[2], nullptr);
-    tree.DeleteAllItems();
+    EXPECT_NE(tree.m_ownedData[3], nullptr);
+    EXPECT_NE(tree.m_ownedData[4], nullptr);
+    tree.DeleteAllItems();  // a double delete of the group's tag would stop here
     EXPECT_TRUE(tree.m_ownedData.empty());
+    EXPECT_EQ(tree.GetCount(), 0u);
 }
 
 TEST_F(TagTreeCtrlTest, SecondSetItemDataOnOneItemRecordsBoth)

@@ -11,17 +11,14 @@
 #include <utility>
 #include <vector>
 
-#include "framework/headless/Headless.h"
 #include "style/StyWriter.h"
+#include "tests/unit/HeadlessDialogs.h"
+#include "tests/unit/ViewerIcons.h"
 #include "ui/ViewerDlg.h"
 
 namespace {
 
 using Rows = std::vector<std::pair<std::string, std::string>>;
-
-const UINT kIconIds[] = {IDR_MAINFRAME, IDI_FILE,      IDI_FILE_SEL,      IDI_SCENE,  IDI_SCENE_SEL,
-                         IDI_RESGROUP,  IDI_RESGROUP_SEL, IDI_PICREGION, IDI_PICREGION_SEL, IDI_PIC,
-                         IDI_PIC_SEL,   IDI_STRING,    IDI_STRING_SEL,    IDI_FRAME,  IDI_FRAME_SEL};
 
 // Scene 0x1a: a group 0 holding a region 0xff with two frames, a group
 // 0x10 with a picture, a resource of an unknown type and a string 0x1a;
@@ -88,8 +85,7 @@ protected:
     void SetUp() override
     {
         headless::Reset();
-        for (UINT id : kIconIds)
-            headless::AddIcon(id);
+        AddViewerIcons();
         std::string pattern = ::testing::TempDir() + "lorvex_browse_XXXXXX";
         ASSERT_NE(mkdtemp(pattern.data()), nullptr);
         m_dir = pattern + "/";
@@ -122,10 +118,10 @@ protected:
     }
 
     // Runs the dialog with body as the inside of its modal loop.
-    void Run(const std::function<void()>& body)
+    INT_PTR Run(const std::function<void()>& body)
     {
         headless::PushModal([&](CDialog&) { body(); });
-        m_dlg.DoModal();
+        return m_dlg.DoModal();
     }
 
     // The sty "Browse..." button, with the file dialog answering path (or
@@ -193,6 +189,7 @@ protected:
     }
 
     std::string EditText(int id) { return headless::Text(headless::Child(m_dlg.m_hWnd, id)); }
+    HTREEITEM Selected() const { return m_dlg.m_tree.GetSelectedItem(); }
 
     std::string m_dir;
     std::vector<std::string> m_files;
@@ -381,10 +378,13 @@ TEST_F(ViewerBrowseTest, AFailedOpenShowsTheMessageAndLeavesNothingStale)
         EXPECT_EQ(EditText(IDC_STY_PATH), broken);
         EXPECT_EQ(m_dlg.m_strFileTitle, "broken");
 
+        // With no document, neither "Update" nor a header fills the tree.
         m_dlg.m_tree.SelectItem(m_dlg.m_tree.GetRootItem());
         headless::Click(m_dlg, IDC_UPDATE);
         headless::Type(m_dlg, IDC_STY_PATH, sty);
         headless::Click(m_dlg, IDC_UPDATE);
+        OpenHeader(WriteText("ids.h", "#define UNUSED_NAME 0x77\n"));
+        EXPECT_NE(m_dlg.m_pMacroList, nullptr);
         EXPECT_EQ(m_dlg.m_tree.GetCount(), 0u);
         EXPECT_EQ(ListRows(), rows);
 
@@ -416,7 +416,7 @@ TEST_F(ViewerBrowseTest, ANewChoiceReplacesTheDocumentAndTheSameFileIsReadAgain)
     });
 }
 
-TEST_F(ViewerBrowseTest, UpdateRebuildsFromTheDocumentHeldAndNeverOpensAFile)
+TEST_F(ViewerBrowseTest, UpdateAndAHeaderRebuildFromTheDocumentHeldOnlyWithAStyPath)
 {
     StyWriter other;
     other.Scene(0x99);
@@ -451,21 +451,353 @@ TEST_F(ViewerBrowseTest, UpdateRebuildsFromTheDocumentHeldAndNeverOpensAFile)
         headless::Click(m_dlg, IDC_UPDATE);
         EXPECT_EQ(m_dlg.m_tree.GetSelectedItem(), selected);
         EXPECT_EQ(m_dlg.m_tree.GetCount(), 12u);
+
+        // So does a header chosen now, though its names are loaded.
+        OpenHeader(WriteText("renamed.h", "#define RENAMED 2\n"));
+        ASSERT_NE(m_dlg.m_pMacroList, nullptr);
+        EXPECT_EQ(m_dlg.m_pMacroList->name, "RENAMED");
+        EXPECT_EQ(m_dlg.m_tree.GetSelectedItem(), selected);
+        EXPECT_EQ(Find({"main", "SECOND_SCENE"}), selected);
     });
 }
 
-TEST_F(ViewerBrowseTest, WithoutADocumentHeadersAndUpdateLeaveTheTreeEmpty)
+// Scene 0xa, 200 x 100 on dark blue: a group at (10, 10) holding a picture
+// at (20, 10), a hidden string and a region with two frames; scene 0xb,
+// 50 x 50, with one picture.
+StyWriter PictureDocument()
 {
-    const std::string header = WriteText("ids.h", "#define MAIN_SCENE 0x1a\n");
+    StyWriter w;
+    const size_t a = w.Scene(0xA);
+    SceneInfo& info = w.Node(a).scene;
+    info.width = 200;
+    info.height = 100;
+    info.opaque = 1;
+    info.background_color = 0xFF102030;
+    const size_t group = w.Group(a, 0x10);
+    ResGroupInfo& g = w.Node(group).group;
+    g.x = g.y = 10;
+    g.width = 100;
+    g.height = 50;
+    g.visible = 1;
+    PicInfo& pic = w.Node(w.Pic(group, 0x11)).pic;
+    pic.x = 20;
+    pic.y = 10;
+    pic.width = 30;
+    pic.height = 20;
+    pic.visible = 1;
+    StringInfo& text = w.Node(w.String(a, 0x12)).string;
+    text.x = 120;
+    text.y = 60;
+    text.width = 40;
+    text.height = 20;
+    text.foreground_color = 0xFFFFC000;
+    PicRegionInfo& region = w.Node(w.Region(a, 0x13, {7, 8})).region;
+    region.x = 150;
+    region.y = 10;
+    region.width = region.height = 20;
+    region.visible = 1;
+    const size_t b = w.Scene(0xB);
+    w.Node(b).scene.width = w.Node(b).scene.height = 50;
+    PicInfo& other = w.Node(w.Pic(b, 0x20)).pic;
+    other.x = other.y = 5;
+    other.width = other.height = 10;
+    other.visible = 1;
+    return w;
+}
+
+class ScenePictureTest : public ViewerBrowseTest {
+protected:
+    HWND Picture() const { return m_dlg.m_wndScenePicture.m_hWnd; }
+    // Ctrl+P, wherever the focus is in the dialog.
+    void OpenPicture()
+    {
+        SetFocus(m_dlg.m_tree.m_hWnd);
+        headless::PressKey('P', headless::kCtrl);
+    }
+    void ClickPicture(int x, int y) { headless::Send(Picture(), WM_LBUTTONDOWN, 0, MAKELONG(x, y)); }
+    std::string Selected() const
+    {
+        const HTREEITEM item = m_dlg.m_tree.GetSelectedItem();
+        return item ? m_dlg.m_tree.GetItemText(item).GetString() : std::string();
+    }
+    std::vector<headless::Drawn> Paint() const
+    {
+        headless::Send(Picture(), WM_PAINT);
+        const std::vector<headless::Paint> paints = headless::Paints(Picture());
+        return paints.empty() ? std::vector<headless::Drawn>() : paints.back().drawn;
+    }
+    // The frames drawn at rect, as "style/width/colour".
+    static std::vector<std::string> FramesAt(const std::vector<headless::Drawn>& drawn, RECT rect)
+    {
+        std::vector<std::string> out;
+        for (const headless::Drawn& d : drawn)
+            if (d.kind == headless::Drawn::Frame && d.rect.left == rect.left && d.rect.top == rect.top &&
+                d.rect.right == rect.right && d.rect.bottom == rect.bottom) {
+                char text[32];
+                std::snprintf(text, sizeof text, "%d/%d/%06x", d.penStyle, d.penWidth, static_cast<unsigned>(d.color));
+                out.push_back(text);
+            }
+        return out;
+    }
+};
+
+TEST_F(ScenePictureTest, ThePictureAndTheTreeFollowEachOther)
+{
+    const std::string sty = WriteSty("picture.sty", PictureDocument());
     Run([&] {
-        OpenHeader(header);
-        ASSERT_NE(m_dlg.m_pMacroList, nullptr);
+        OpenSty(sty);
+        Select({"picture", "Scene_a", "ResGroup_10", "Pic_11"});
+        OpenPicture();
+        ASSERT_NE(Picture(), nullptr);
+        EXPECT_EQ(headless::OwnedWindows(m_dlg.m_hWnd), std::vector<HWND>{Picture()});
+        EXPECT_EQ(headless::Text(Picture()), "Scene_a \xE2\x80\x94 200 \xC3\x97 100");
+        // Beside the dialog, the scene's size.
+        RECT dialog, picture;
+        GetWindowRect(m_dlg.m_hWnd, &dialog);
+        GetWindowRect(Picture(), &picture);
+        EXPECT_EQ(picture.left, dialog.right);
+        EXPECT_EQ(picture.top, dialog.top);
+        EXPECT_EQ(picture.right - picture.left, 200);
+        EXPECT_EQ(picture.bottom - picture.top, 100);
+
+        // A click selects the topmost resource under it, and its rows show.
+        ClickPicture(160, 20);
+        EXPECT_EQ(Selected(), "PicRigion_13");
+        EXPECT_EQ(ListRows().size(), 10u);
+        ClickPicture(40, 30);  // the picture, inside its group
+        EXPECT_EQ(Selected(), "Pic_11");
+        ClickPicture(15, 15);
+        EXPECT_EQ(Selected(), "ResGroup_10");
+        ClickPicture(190, 90);
+        EXPECT_EQ(Selected(), "Scene_a");
+        EXPECT_EQ(ListRows().size(), 30u);
+
+        // A node of the other scene draws that scene.
+        Select({"picture", "Scene_b", "Pic_20"});
+        EXPECT_EQ(headless::Text(Picture()), "Scene_b \xE2\x80\x94 50 \xC3\x97 50");
+        ClickPicture(8, 8);
+        EXPECT_EQ(Selected(), "Pic_20");
+
+        // Closed, it leaves the tree and the rows as they are.
+        const Rows rows = ListRows();
+        headless::Send(Picture(), WM_CLOSE);
+        EXPECT_EQ(Picture(), nullptr);
+        EXPECT_EQ(Selected(), "Pic_20");
+        EXPECT_EQ(ListRows(), rows);
+    });
+}
+
+TEST_F(ScenePictureTest, ItDrawsTheSceneAndForgetsEachDocumentBeforeItGoes)
+{
+    const std::string sty = WriteSty("picture.sty", PictureDocument());
+    const std::string broken = WriteText("broken.sty", "not a style file");
+    Run([&] {
+        OpenSty(sty);
+        OpenPicture();  // nothing selected: the first scene
+        EXPECT_EQ(headless::Text(Picture()), "Scene_a \xE2\x80\x94 200 \xC3\x97 100");
+        Select({"picture", "Scene_a", "PicRigion_13", "Frame01"});
+        const std::vector<headless::Drawn> drawn = Paint();
+        ASSERT_FALSE(drawn.empty());
+        // The scene's colour over its area, the group and the picture inside
+        // it where their x, y put them, the hidden string dashed, and the
+        // frame's region highlighted.
+        const auto filled = [&](RECT rect, COLORREF color) {
+            for (const headless::Drawn& d : drawn)
+                if (d.kind == headless::Drawn::Fill && d.color == color && d.rect.left == rect.left &&
+                    d.rect.top == rect.top && d.rect.right == rect.right && d.rect.bottom == rect.bottom)
+                    return true;
+            return false;
+        };
+        EXPECT_TRUE(filled({0, 0, 200, 100}, RGB(0x10, 0x20, 0x30)));
+        EXPECT_EQ(FramesAt(drawn, {10, 10, 110, 60}), std::vector<std::string>{"0/1/b46f1f"});
+        EXPECT_EQ(FramesAt(drawn, {30, 20, 60, 40}), std::vector<std::string>{"0/1/2ca02c"});
+        EXPECT_EQ(FramesAt(drawn, {120, 60, 160, 80}).size(), 1u);
+        EXPECT_EQ(FramesAt(drawn, {120, 60, 160, 80})[0].rfind("1/1/", 0), 0u);  // dashed
+        EXPECT_EQ(FramesAt(drawn, {147, 7, 173, 33}), std::vector<std::string>{"0/3/c800ff"});
+        bool labelled = false;
+        for (const headless::Drawn& d : drawn)
+            labelled = labelled || (d.kind == headless::Drawn::Text && d.text == "Pic_11" && d.at.x == 33);
+        EXPECT_TRUE(labelled);
+
+        // Another document: its first scene; one that does not parse: none.
+        OpenSty(WriteSty("other.sty", [] {
+            StyWriter w;
+            w.Node(w.Scene(0xC)).scene.width = 64;
+            return w;
+        }()));
+        EXPECT_EQ(headless::Text(Picture()), "Scene_c \xE2\x80\x94 64 \xC3\x97 0");
+        OpenSty(broken);
+        EXPECT_EQ(headless::Text(Picture()), "Scene picture");
+        const std::vector<headless::Drawn> empty = Paint();
+        ASSERT_EQ(empty.size(), 1u);
+        EXPECT_EQ(empty[0].kind, headless::Drawn::Fill);
+        ClickPicture(10, 10);
         EXPECT_EQ(m_dlg.m_tree.GetCount(), 0u);
-        headless::Type(m_dlg, IDC_STY_PATH, "somewhere.sty");
-        headless::Click(m_dlg, IDC_UPDATE);
-        OpenHeader(header);
-        EXPECT_EQ(m_dlg.m_tree.GetCount(), 0u);
-        EXPECT_EQ(m_dlg.m_pStyleFile, nullptr);
+    });
+}
+
+// Find through the platform's Find dialog, its keys, and F3 and Shift+F3
+// after it, as a person types them.
+TEST_F(ViewerBrowseTest, FindNextSelectsEachMatchWithItsRowsAndGoesRound)
+{
+    const std::string sty = WriteSty("main.sty", SampleDocument());
+    const INT_PTR result = Run([&] {
+        OpenSty(sty);
+        SetFocus(m_dlg.m_tree.m_hWnd);
+        headless::PressKey('F', headless::kCtrl);
+        HWND find = headless::OpenFindDialog();
+        ASSERT_NE(find, nullptr);
+        EXPECT_EQ(GetWindow(find, GW_OWNER), m_dlg.m_hWnd);
+        EXPECT_TRUE(headless::IsChecked(find, headless::kFindDown));
+        EXPECT_FALSE(headless::IsChecked(find, headless::kMatchCase));
+
+        // From the top: the first region, its parents opened, its rows shown.
+        const HTREEITEM first = Find({"main", "Scene_1a", "ResGroup_0", "PicRigion_ff"});
+        const HTREEITEM second = Find({"main", "Scene_1a", "PicRigion_300"});
+        headless::Type(find, headless::kFindWhat, "picrigion");
+        headless::Click(find, IDOK);
+        EXPECT_EQ(Selected(), first);
+        EXPECT_TRUE(headless::IsTreeItemExpanded(m_dlg.m_tree.m_hWnd, Find({"main", "Scene_1a", "ResGroup_0"})));
+        ASSERT_EQ(ListRows().size(), 10u);
+        EXPECT_EQ(ListRows()[1], (std::pair<std::string, std::string>{"id", "0x000000ff"}));
+        // Enter in the dialog is its Find Next; past the last match it goes round.
+        headless::PressKey(VK_RETURN);
+        EXPECT_EQ(Selected(), second);
+        headless::PressKey(VK_RETURN);
+        EXPECT_EQ(Selected(), first);
+        headless::Click(find, headless::kFindUp);
+        headless::Click(find, IDOK);
+        EXPECT_EQ(Selected(), second);
+
+        // No match: the platform's message box says so over the dialog, and
+        // nothing else changes.
+        const Rows rows = ListRows();
+        headless::Click(find, headless::kMatchCase);
+        headless::Type(find, headless::kFindWhat, "PICRIGION");
+        headless::Click(find, IDOK);
+        ASSERT_EQ(headless::MessageBoxes().size(), 1u);
+        EXPECT_EQ(headless::MessageBoxes()[0].text, "Cannot find \"PICRIGION\"");
+        EXPECT_EQ(headless::MessageBoxes()[0].owner, find);
+        EXPECT_EQ(Selected(), second);
+        EXPECT_EQ(ListRows(), rows);
+
+        // Up, with the case as typed; Esc closes the dialog alone.
+        headless::Type(find, headless::kFindWhat, "Pic_");
+        headless::Click(find, IDOK);
+        const HTREEITEM lastPic = Find({"main", "Scene_1a", "Pic_ffffffff"});
+        EXPECT_EQ(Selected(), lastPic);
+        headless::PressKey(VK_ESCAPE);
+        EXPECT_EQ(headless::OpenFindDialog(), nullptr);
+
+        // F3 goes on down with the last text, Shift+F3 back up.
+        SetFocus(m_dlg.m_tree.m_hWnd);
+        headless::PressKey(VK_F3);
+        EXPECT_EQ(Selected(), Find({"main", "Scene_1a", "ResGroup_0", "ResGroup_10", "Pic_11"}));
+        headless::PressKey(VK_F3, headless::kShift);
+        EXPECT_EQ(Selected(), lastPic);
+
+        // Open again, it shows what it looked for; an id finds its scene.
+        headless::PressKey('F', headless::kCtrl);
+        find = headless::OpenFindDialog();
+        ASSERT_NE(find, nullptr);
+        EXPECT_EQ(headless::Text(headless::Child(find, headless::kFindWhat)), "Pic_");
+        EXPECT_TRUE(headless::IsChecked(find, headless::kMatchCase));
+        headless::Type(find, headless::kFindWhat, "26");
+        headless::Click(find, IDOK);
+        EXPECT_EQ(Selected(), Find({"main", "Scene_1a"}));
+        EXPECT_EQ(ListRows().size(), 30u);
+
+        // Enter in the tree still ends the program.
+        SetFocus(m_dlg.m_tree.m_hWnd);
+        headless::PressKey(VK_RETURN);
+    });
+    EXPECT_EQ(result, IDOK);
+}
+
+TEST_F(ViewerBrowseTest, CtrlCCopiesWhatTheFocusedControlShowsAsUnicodeText)
+{
+    const std::string sty = WriteSty("演示 文件.sty", SampleDocument());
+    Run([&] {
+        OpenSty(sty);
+        m_dlg.m_tree.SelectItem(m_dlg.m_tree.GetRootItem());
+        SetFocus(m_dlg.m_tree.m_hWnd);
+        headless::PressKey('C', headless::kCtrl);
+        EXPECT_EQ(headless::ClipboardText(), "演示 文件");
+
+        Select({"演示 文件", "Scene_1a", "ResGroup_0", "PicRigion_ff"});
+        SetFocus(m_dlg.m_list.m_hWnd);
+        headless::PressKey('C', headless::kCtrl);
+        EXPECT_EQ(headless::ClipboardText(),
+                  "type\t1\nid\t0x000000ff\noffset\t0x00000000\nx\t-1\ny\t20\n"
+                  "width\t65535\nheight\t40\nvisible\t0\nframes num\t9\n"
+                  "pic offset\t0x00001234\n");
+        headless::SelectListRow(m_dlg.m_list.m_hWnd, 1);
+        headless::PressKey('C', headless::kCtrl);
+        EXPECT_EQ(headless::ClipboardText(), "id\t0x000000ff");
+    });
+}
+
+TEST_F(ViewerBrowseTest, ContextMenusSelectTheNodeUnderThePointerAndRunTheirCommands)
+{
+    const std::string sty = WriteSty("main.sty", SampleDocument());
+    Run([&] {
+        OpenSty(sty);
+        HWND tree = m_dlg.m_tree.m_hWnd;
+        const HTREEITEM scene = Find({"main", "Scene_1a"});
+        m_dlg.m_tree.Expand(m_dlg.m_tree.GetRootItem(), TVE_EXPAND);
+
+        // The second row shows Scene_1a.
+        headless::PushMenuChoice(ID_TREE_EXPAND_ALL);
+        headless::RightClick(tree, 4, headless::kRowHeight + 4);
+        ASSERT_EQ(headless::PopupMenus().size(), 1u);
+        std::vector<std::string> texts;
+        for (const headless::MenuItem& item : headless::PopupMenus()[0].items) {
+            texts.push_back(item.text);
+            EXPECT_FALSE(item.nFlags & MF_GRAYED) << item.text;
+        }
+        EXPECT_EQ(texts,
+                  (std::vector<std::string>{"Copy", "Copy subtree", "", "Expand all", "Collapse all", "", "Find...",
+                                            "Scene picture"}));
+        EXPECT_EQ(Selected(), scene);
+        EXPECT_EQ(ListRows().size(), 30u);
+        for (const std::vector<std::string>& branch : {std::vector<std::string>{"main", "Scene_1a", "ResGroup_0"},
+                                                       {"main", "Scene_1a", "ResGroup_0", "PicRigion_ff"},
+                                                       {"main", "Scene_1a", "ResGroup_0", "ResGroup_10"}})
+            EXPECT_TRUE(headless::IsTreeItemExpanded(tree, Find(branch))) << branch.back();
+
+        // Shift+F10 and the menu key open it under the selected node.
+        SetFocus(tree);
+        headless::PushMenuChoice(ID_TREE_COPY);
+        headless::PressKey(VK_F10, headless::kShift);
+        EXPECT_EQ(headless::ClipboardText(), "Scene_1a");
+        POINT below{0, 2 * headless::kRowHeight};
+        ClientToScreen(tree, &below);
+        EXPECT_EQ(headless::PopupMenus().back().y, below.y);
+        headless::PushMenuChoice(ID_TREE_COLLAPSE_ALL);
+        headless::PressKey(VK_APPS);
+        EXPECT_FALSE(headless::IsTreeItemExpanded(tree, scene));
+        EXPECT_FALSE(headless::IsTreeItemExpanded(tree, Find({"main", "Scene_1a", "ResGroup_0"})));
+        EXPECT_EQ(headless::PopupMenus().size(), 3u);
+
+        // The list's menu: without a selected row only "Copy all rows" works.
+        SetFocus(m_dlg.m_list.m_hWnd);
+        headless::PushMenuChoice(ID_LIST_COPY_VALUE);
+        headless::PressKey(VK_APPS);
+        const auto& items = headless::PopupMenus().back().items;
+        ASSERT_EQ(items.size(), 3u);
+        EXPECT_EQ(items[0].text, "Copy row");
+        EXPECT_TRUE(items[0].nFlags & MF_GRAYED);
+        EXPECT_TRUE(items[1].nFlags & MF_GRAYED);
+        EXPECT_FALSE(items[2].nFlags & MF_GRAYED);
+        EXPECT_EQ(headless::ClipboardText(), "Scene_1a");
+        headless::SelectListRow(m_dlg.m_list.m_hWnd, 0);
+        headless::PushMenuChoice(ID_LIST_COPY_VALUE);
+        headless::RightClick(m_dlg.m_list.m_hWnd, 4, headless::kRowHeight + 4);
+        EXPECT_EQ(headless::ClipboardText(), "0x0000001a");
+
+        headless::PushMenuChoice(ID_EDIT_FIND);
+        headless::RightClick(tree, 4, headless::kRowHeight + 4);
+        EXPECT_NE(headless::OpenFindDialog(), nullptr);
     });
 }
 

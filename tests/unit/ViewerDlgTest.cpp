@@ -1,22 +1,18 @@
 #include <gtest/gtest.h>
 
 #include "app/ViewerApp.h"
-#include "framework/headless/Headless.h"
+#include "tests/unit/HeadlessDialogs.h"
+#include "tests/unit/ViewerIcons.h"
 #include "ui/ViewerDlg.h"
 
 namespace {
-
-const UINT kIconIds[] = {IDR_MAINFRAME, IDI_FILE,      IDI_FILE_SEL,      IDI_SCENE,  IDI_SCENE_SEL,
-                         IDI_RESGROUP,  IDI_RESGROUP_SEL, IDI_PICREGION, IDI_PICREGION_SEL, IDI_PIC,
-                         IDI_PIC_SEL,   IDI_STRING,    IDI_STRING_SEL,    IDI_FRAME,  IDI_FRAME_SEL};
 
 class ViewerDlgTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
         headless::Reset();
-        for (UINT id : kIconIds)
-            headless::AddIcon(id);
+        AddViewerIcons();
         headless::SetString(IDS_ABOUTBOX, "关于 Lorvex(&A)...");
     }
     void TearDown() override { headless::Reset(); }
@@ -48,12 +44,14 @@ TEST_F(ViewerDlgTest, FirstShowsEmptyFieldsTreeAndList)
         EXPECT_EQ(columns[0].width, 140);
         EXPECT_EQ(columns[1].heading, "Value");
         EXPECT_EQ(columns[1].width, 150);
-        EXPECT_EQ(dlg.m_list.GetExtendedStyle(), 0x221u);
+        EXPECT_EQ(dlg.m_list.GetExtendedStyle(), static_cast<DWORD>(LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT | LVS_EX_REGIONAL));
 
         EXPECT_EQ(dlg.m_imageList.GetImageCount(), 14);
         EXPECT_EQ(dlg.m_tree.GetImageList(TVSIL_NORMAL), dlg.m_imageList.GetSafeHandle());
         const auto images = headless::Images(dlg.m_imageList.GetSafeHandle());
-        const UINT expectedOrder[] = {134, 182, 136, 135, 161, 162, 163, 177, 150, 178, 144, 181, 155, 174};
+        const UINT expectedOrder[] = {IDI_FILE,      IDI_FILE_SEL,      IDI_SCENE, IDI_SCENE_SEL, IDI_RESGROUP,
+                                      IDI_RESGROUP_SEL, IDI_PICREGION, IDI_PICREGION_SEL, IDI_PIC, IDI_PIC_SEL,
+                                      IDI_STRING,    IDI_STRING_SEL,    IDI_FRAME, IDI_FRAME_SEL};
         for (size_t i = 0; i < images.size(); ++i)
             EXPECT_EQ(headless::IconId(images[i]), expectedOrder[i]) << "image " << i;
         EXPECT_EQ(images.size(), 14u);
@@ -112,22 +110,6 @@ TEST_F(ViewerDlgTest, EnterTakesTheEditsAndEscDoesNot)
         EXPECT_EQ(result, IDCANCEL);
         EXPECT_EQ(dlg.m_strStyPath, "");
     }
-}
-
-TEST_F(ViewerDlgTest, SystemCommandsReachDefaultProcessingUnchanged)
-{
-    CViewerDlg dlg;
-    const INT_PTR result = Run(dlg, [&] {
-        headless::Send(dlg.m_hWnd, WM_SYSCOMMAND, SC_MINIMIZE, 0x00120034);
-        EXPECT_TRUE(dlg.IsIconic());
-        const auto calls = headless::DefaultCalls(dlg.m_hWnd);
-        ASSERT_FALSE(calls.empty());
-        EXPECT_EQ(calls.back().message, static_cast<UINT>(WM_SYSCOMMAND));
-        EXPECT_EQ(calls.back().wParam, static_cast<WPARAM>(SC_MINIMIZE));
-        EXPECT_EQ(calls.back().lParam, 0x00120034);
-        headless::Send(dlg.m_hWnd, WM_SYSCOMMAND, SC_CLOSE, 0);
-    });
-    EXPECT_EQ(result, IDCANCEL);
 }
 
 TEST_F(ViewerDlgTest, DestructionFreesDocumentMacroTableAndTags)

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "framework/headless/Headless.h"
+#include "tests/unit/HeadlessDialogs.h"
 #include "ui/IconPlacement.h"
 #include "ui/ViewerDlg.h"
 

@@ -126,7 +126,7 @@ TEST(MainDialog, ListAndTreeAreSetUp)
         HWND tree = GetDlgItem(dlg.m_hWnd, IDC_TREE);
         EXPECT_EQ(dlg.m_list.m_hWnd, list);
         EXPECT_EQ(dlg.m_tree.m_hWnd, tree);
-        EXPECT_EQ(SendMessageW(list, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0), 0x221);
+        EXPECT_EQ(SendMessageW(list, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0), LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT | LVS_EX_REGIONAL);
 
         const wchar_t* headings[] = {L"Name", L"Value"};
         const int widths[] = {140, 150};

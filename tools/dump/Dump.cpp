@@ -1,12 +1,14 @@
 #include "tools/dump/Dump.h"
 
-#include "browse/FileTitle.h"
 #include "browse/MacroNameIndex.h"
+#include "framework/core/Path.h"
 #include "style/StyleFile.h"
 #include "style/uiFile.h"
+#include "tools/dump/DiffWriters.h"
 #include "tools/dump/DumpOptions.h"
 #include "tools/dump/ExitCodes.h"
 #include "tools/dump/HeaderNames.h"
+#include "tools/dump/HeaderStatus.h"
 #include "tools/dump/SceneSvg.h"
 #include "tools/dump/TreeWriters.h"
 
@@ -23,31 +25,20 @@ struct MacroList {
 
 int LoadHeader(const std::string& path, MacroList& names, std::FILE* err)
 {
-    {
-        CFile file;
-        if (!file.Open(path.c_str(), CFile::modeRead | CFile::shareDenyNone)) {
-            std::fprintf(err, "%s: cannot open the header for reading\n", path.c_str());
-            return kExitUnreadable;
-        }
-    }
-    // It opened, so a refusal is of its contents.
-    if (uiFile::GetMacroNameIdFromFile(&names.head, path.c_str()) < 0) {
-        std::fprintf(err, "%s: not a C header: it holds a NUL byte or is larger than 64 MiB\n", path.c_str());
-        return kExitInvalid;
-    }
-    return kExitOk;
+    return HeaderExitCode(path, uiFile::ReadMacroNameIdFile(&names.head, path.c_str()).status, err);
 }
 
-int LoadStyle(const std::string& path, StyleFile& file, std::FILE* err)
+// role, when there are two files, says which one a refusal is about.
+int LoadStyle(const std::string& path, StyleFile& file, std::FILE* err, const char* role = "")
 {
     if (file.ParseFile(path.c_str()))
         return kExitOk;
     const ParseResult& result = file.GetParseResult();
     if (result.status == ParseStatus::io_error) {
-        std::fprintf(err, "%s: %s\n", path.c_str(), result.description.c_str());
+        std::fprintf(err, "%s%s: %s\n", role, path.c_str(), result.description.c_str());
         return kExitUnreadable;
     }
-    std::fprintf(err, "%s: %s\n", path.c_str(), result.Message().c_str());
+    std::fprintf(err, "%s%s: %s\n", role, path.c_str(), result.Message().c_str());
     return kExitInvalid;
 }
 
@@ -65,12 +56,18 @@ int RunDump(int argc, const char* const* argv, std::FILE* out, std::FILE* err)
     if (!options.headerPath.empty())
         if (const int code = LoadHeader(options.headerPath, macros, err))
             return code;
+    StyleFile before;
+    if (options.diffBefore)
+        if (const int code = LoadStyle(*options.diffBefore, before, err, "old file "))
+            return code;
     StyleFile file;
-    if (const int code = LoadStyle(options.styPath, file, err))
+    if (const int code = LoadStyle(options.styPath, file, err, options.diffBefore ? "new file " : ""))
         return code;
 
     OutputBuffer output(out);
     const MacroNameIndex names(macros.head);
+    bool differs = false;
+    size_t found = 0;
     if (options.check) {
         output.Write(options.styPath);
         output.Write(": valid\n");
@@ -85,8 +82,17 @@ int RunDump(int argc, const char* const* argv, std::FILE* out, std::FILE* err)
             return kExitUsage;
         }
         WriteSceneSvg(*file.scenes[*options.svgScene], names, options.visibleOnly, output);
+    } else if (options.diffBefore) {
+        const DiffOptions diff{options.allRows};
+        differs = options.json ? WriteDiffJson(before, file, names, diff, output)
+                               : WriteDiffText(before, file, names, diff, output);
+    } else if (options.findText) {
+        CString title = options.styPath;
+        CutToFileTitle(title);
+        found = WriteFoundPaths(file, title, names, NodeMatcher(*options.findText, options.matchCase), output);
     } else {
-        const CString title = FileTitleOfPath(CString(options.styPath));
+        CString title = options.styPath;
+        CutToFileTitle(title);
         if (options.json)
             WriteTreeJson(file, title, names, options.rows, output);
         else
@@ -96,5 +102,7 @@ int RunDump(int argc, const char* const* argv, std::FILE* out, std::FILE* err)
         std::fprintf(err, "lorvex-dump: the output could not be written whole\n");
         return kExitOutput;
     }
-    return kExitOk;
+    if (differs)
+        return kExitDiffers;
+    return options.findText && found == 0 ? kExitNoMatch : kExitOk;
 }

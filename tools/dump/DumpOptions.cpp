@@ -32,17 +32,35 @@ std::optional<int> ParseDumpOptions(int argc, const char* const* argv, std::FILE
             ->type_name("N")
             ->check(CLI::Range(uint32_t{0}, std::numeric_limits<uint32_t>::max()));
     app.add_flag("--visible-only", options.visibleOnly, "With --svg: leave hidden resources out")->needs(svgOption);
+    std::string before;
+    CLI::Option* diffOption =
+        app.add_option("--diff", before, "Compare OLD.sty with the file: what was added, removed, changed, moved")
+            ->type_name("OLD.sty");
+    app.add_flag("--all-rows", options.allRows, "With --diff: compare the offset, size and count rows too")
+        ->needs(diffOption);
+    std::string findText;
+    CLI::Option* findOption =
+        app.add_option("--find", findText, "Print the label path of each node that matches TEXT, as the viewer's Find")
+            ->type_name("TEXT")
+            ->check([](const std::string& text) { return text.empty() ? "the text is empty" : ""; });
+    app.add_flag("--match-case", options.matchCase, "With --find: letters match only in the same case")
+        ->needs(findOption);
     CLI::Option* namesOption =
         app.add_option("--names", options.namesPath, "Only print the names the C header gives ids, in table order")
             ->type_name("FILE.h");
     app.add_flag("--why", options.why, "With --names: print each definition that gives none too, and why")
         ->needs(namesOption);
     app.get_formatter()->column_width(34);
-    app.footer("Exit codes: 0 valid, 1 invalid file or header, 2 usage error, 3 a file that cannot be "
-               "opened or read, 4 output that cannot be written.");
+    app.footer("Exit codes: 0 valid (with --diff: no difference), 1 invalid file or header, 2 usage error, "
+               "3 a file that cannot be opened or read, 4 output that cannot be written, 5 with --diff: the "
+               "files differ, 6 with --find: no node matches.");
     checkOption->excludes(formatOption)->excludes(rowsOption)->excludes(svgOption);
     svgOption->excludes(formatOption)->excludes(rowsOption);
-    for (CLI::Option* other : {fileOption, headerOption, formatOption, rowsOption, checkOption, svgOption})
+    diffOption->excludes(rowsOption)->excludes(checkOption)->excludes(svgOption);
+    findOption->excludes(formatOption)->excludes(rowsOption)->excludes(checkOption)->excludes(svgOption)->excludes(
+        diffOption);
+    for (CLI::Option* other :
+         {fileOption, headerOption, formatOption, rowsOption, checkOption, svgOption, diffOption, findOption})
         namesOption->excludes(other);
 
     try {
@@ -62,5 +80,9 @@ std::optional<int> ParseDumpOptions(int argc, const char* const* argv, std::FILE
     options.json = format == "json";
     if (!svgOption->empty())
         options.svgScene = scene;
+    if (!diffOption->empty())
+        options.diffBefore = before;
+    if (!findOption->empty())
+        options.findText = findText;
     return std::nullopt;
 }

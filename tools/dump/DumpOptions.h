@@ -14,6 +14,10 @@ struct DumpOptions {
     bool check = false;
     std::optional<size_t> svgScene;
     bool visibleOnly = false;
+    std::optional<std::string> diffBefore;  // --diff: the older file; styPath is the newer
+    bool allRows = false;
+    std::optional<std::string> findText;
+    bool matchCase = false;
     std::string namesPath;  // --names: this header's names are printed, no style file is read
     bool why = false;       // with --names: the definitions that give none too
 };

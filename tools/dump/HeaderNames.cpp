@@ -4,6 +4,7 @@
 
 #include "style/uiFile.h"
 #include "tools/dump/ExitCodes.h"
+#include "tools/dump/HeaderStatus.h"
 #include "tools/dump/OutputBuffer.h"
 
 int WriteHeaderNames(const std::string& path, bool why, std::FILE* out, std::FILE* err)
@@ -22,15 +23,9 @@ int WriteHeaderNames(const std::string& path, bool why, std::FILE* out, std::FIL
     };
     // The reader calls neither before it has read the whole file, so a
     // refused file prints nothing.
-    if (!ReadMacroHeader(path.c_str(), onName, why ? header::SkipHandler(onSkip) : nullptr)) {
-        CFile file;
-        if (!file.Open(path.c_str(), CFile::modeRead | CFile::shareDenyNone)) {
-            std::fprintf(err, "%s: cannot open the header for reading\n", path.c_str());
-            return kExitUnreadable;
-        }
-        std::fprintf(err, "%s: not a C header: it holds a NUL byte or is larger than 64 MiB\n", path.c_str());
-        return kExitInvalid;
-    }
+    const MacroFileStatus status = ReadMacroHeader(path.c_str(), onName, why ? header::SkipHandler(onSkip) : nullptr).status;
+    if (const int code = HeaderExitCode(path, status, err))
+        return code;
     if (!output.Finish()) {
         std::fprintf(err, "lorvex-dump: the output could not be written whole\n");
         return kExitOutput;

@@ -1,112 +1,19 @@
 #include "tools/dump/SceneSvg.h"
 
-#include <algorithm>
 #include <charconv>
 #include <cstdint>
-#include <vector>
 
 #include "browse/DocumentWalk.h"
+#include "browse/KindNames.h"
 #include "browse/NodeLabels.h"
-#include "tools/dump/KindNames.h"
-#include "tools/dump/ValidUtf8.h"
+#include "browse/SceneLayout.h"
+#include "framework/core/Utf.h"
 
 namespace {
 
+// Room around the scene's area: a resource that reaches further is cut
+// there, so that one far-off value cannot stretch the picture.
 constexpr int64_t kMargin = 8;
-
-// A resource's place and look, whatever its kind of record.
-struct ResBox {
-    int64_t x, y;  // relative to the enclosing group (or the scene)
-    int64_t width, height;
-    bool visible;
-};
-
-template <class Record>
-ResBox BoxOf(const Record& record)
-{
-    return {record.x, record.y, record.width, record.height, record.visible != 0};
-}
-
-ResBox BoxOf(const BrowseNode& node)
-{
-    const void* record = node.res->record;
-    switch (node.kind) {
-    case NodeKind::ResGroup:
-        return BoxOf(*static_cast<const ResGroupInfo*>(record));
-    case NodeKind::PicRegion:
-        return BoxOf(*static_cast<const PicRegionInfo*>(record));
-    case NodeKind::Pic:
-        return BoxOf(*static_cast<const PicInfo*>(record));
-    case NodeKind::String:
-        return BoxOf(*static_cast<const StringInfo*>(record));
-    case NodeKind::File:
-    case NodeKind::Scene:
-    case NodeKind::Frame:
-        break;
-    }
-    return {};
-}
-
-struct Bounds {
-    int64_t left, top, right, bottom;
-    void Add(int64_t x, int64_t y, int64_t width, int64_t height)
-    {
-        left = std::min(left, x);
-        top = std::min(top, y);
-        right = std::max(right, x + width);
-        bottom = std::max(bottom, y + height);
-    }
-};
-
-// Walks the scene with each resource's absolute position and whether it
-// shows; Draw is called for each resource drawn.
-class LayoutWalk : public BrowseVisitor {
-public:
-    explicit LayoutWalk(bool visibleOnly) : m_visibleOnly(visibleOnly) {}
-
-    bool Enter(const BrowseNode& node) override
-    {
-        if (node.kind == NodeKind::Scene) {
-            m_origins.push_back({0, 0, true});
-            return true;
-        }
-        const Origin& parent = m_origins.back();
-        const ResBox box = BoxOf(node);
-        const Origin here{parent.x + box.x, parent.y + box.y, parent.shown && box.visible};
-        if (m_visibleOnly && !here.shown)
-            return false;
-        Draw(node, box, here.x, here.y, here.shown);
-        // A group places its children; a region's frames are not drawn.
-        if (node.kind != NodeKind::ResGroup)
-            return false;
-        m_origins.push_back(here);
-        return true;
-    }
-    void Leave(const BrowseNode&) override { m_origins.pop_back(); }
-
-protected:
-    virtual void Draw(const BrowseNode& node, const ResBox& box, int64_t x, int64_t y, bool shown) = 0;
-
-private:
-    struct Origin {
-        int64_t x, y;
-        bool shown;
-    };
-    const bool m_visibleOnly;
-    std::vector<Origin> m_origins;
-};
-
-class BoundsWalk : public LayoutWalk {
-public:
-    BoundsWalk(bool visibleOnly, Bounds& bounds) : LayoutWalk(visibleOnly), m_bounds(bounds) {}
-
-private:
-    void Draw(const BrowseNode&, const ResBox& box, int64_t x, int64_t y, bool) override
-    {
-        m_bounds.Add(x, y, box.width, box.height);
-    }
-    Bounds& m_bounds;
-};
 
 class SvgText {
 public:
@@ -137,7 +44,7 @@ public:
     // characters XML does not allow replaced.
     void Escaped(std::string_view text)
     {
-        for (char c : ValidUtf8(text)) {
+        for (char c : AfxValidUtf8(text)) {
             switch (c) {
             case '&':
                 m_out.Write("&amp;");
@@ -176,45 +83,50 @@ private:
     OutputBuffer& m_out;
 };
 
-class DrawWalk : public LayoutWalk {
+// Writes one resource's rect and label.
+class ResourceWriter {
 public:
-    DrawWalk(bool visibleOnly, const MacroNameIndex& names, SvgText& svg)
-        : LayoutWalk(visibleOnly), m_names(names), m_svg(svg)
-    {
-    }
+    ResourceWriter(const SceneRect& canvas, SvgText& svg) : m_canvas(canvas), m_svg(svg) {}
 
-private:
-    void Draw(const BrowseNode& node, const ResBox& box, int64_t x, int64_t y, bool shown) override
+    void Write(const LaidOutRes& item)
     {
-        const CString label = BrowseLabel(node, m_names, CString());
-        m_svg << "<rect class=\"" << KindName(node.kind) << (shown ? "" : " hidden") << "\" x=\"" << x
-              << "\" y=\"" << y << "\" width=\"" << box.width << "\" height=\"" << box.height << "\"";
-        Paint(node);
+        const SceneRect& rect = item.rect;
+        const SceneRect drawn = ClipRect(rect, m_canvas);
+        const bool clipped = !(drawn == rect);
+        const char* const kind = KindName(item.kind);
+        m_svg << "<rect class=\"" << kind << (item.shown ? "" : " hidden") << (clipped ? " clipped" : "")
+              << "\" x=\"" << drawn.left << "\" y=\"" << drawn.top << "\" width=\"" << drawn.Width()
+              << "\" height=\"" << drawn.Height() << "\"";
+        Paint(item);
         m_svg << "><title>";
-        m_svg.Escaped(label.GetString());
-        m_svg << " (" << KindName(node.kind) << ") at " << x << ", " << y << ", " << box.width << " x "
-              << box.height;
-        if (!shown)
+        m_svg.Escaped(item.label.GetString());
+        m_svg << " (" << kind << ") at " << rect.left << ", " << rect.top << ", " << rect.Width() << " x "
+              << rect.Height();
+        if (!item.shown)
             m_svg << ", hidden";
-        Note(node, x, y);
+        if (clipped)
+            m_svg << ", cut at the edge of the picture";
+        Note(item);
         m_svg << "</title></rect>\n";
-        m_svg << "<text x=\"" << x + 3 << "\" y=\"" << y + 12 << "\"" << (shown ? "" : " class=\"hidden\"") << ">";
-        m_svg.Escaped(label.GetString());
+        m_svg << "<text x=\"" << drawn.left + 3 << "\" y=\"" << drawn.top + 12 << "\""
+              << (item.shown ? "" : " class=\"hidden\"") << ">";
+        m_svg.Escaped(item.label.GetString());
         m_svg << "</text>\n";
     }
 
+private:
     // The colours a record carries; the other kinds take theirs from the
     // style sheet.
-    void Paint(const BrowseNode& node)
+    void Paint(const LaidOutRes& item)
     {
-        if (node.kind == NodeKind::ResGroup) {
-            const auto& group = *static_cast<const ResGroupInfo*>(node.res->record);
+        if (item.kind == NodeKind::ResGroup) {
+            const auto& group = item.res->GetRecord<ResGroupInfo>();
             if (group.opaque)
                 m_svg.Fill(group.background_color);
             else
                 m_svg << " fill=\"none\"";
-        } else if (node.kind == NodeKind::String) {
-            const auto& text = *static_cast<const StringInfo*>(node.res->record);
+        } else if (item.kind == NodeKind::String) {
+            const auto& text = item.res->GetRecord<StringInfo>();
             m_svg.Fill(text.background_color);
             m_svg << " stroke=\"";
             m_svg.Rgb(text.foreground_color);
@@ -223,23 +135,24 @@ private:
     }
 
     // What the tooltip adds for a kind: what the picture cannot show.
-    void Note(const BrowseNode& node, int64_t x, int64_t y)
+    void Note(const LaidOutRes& item)
     {
-        if (node.kind == NodeKind::ResGroup) {
-            const auto& group = *static_cast<const ResGroupInfo*>(node.res->record);
-            if (group.abs_x != x || group.abs_y != y)
+        const Res& res = *item.res;
+        if (item.kind == NodeKind::ResGroup) {
+            const auto& group = res.GetRecord<ResGroupInfo>();
+            if (group.abs_x != item.rect.left || group.abs_y != item.rect.top)
                 m_svg << "; abs_x, abs_y " << int64_t{group.abs_x} << ", " << int64_t{group.abs_y}
                       << " differ from the position its x, y give";
-        } else if (node.kind == NodeKind::PicRegion) {
-            m_svg << "; " << static_cast<int64_t>(node.res->frames.size()) << " frames";
-        } else if (node.kind == NodeKind::Pic) {
-            m_svg << "; pic id " << int64_t{static_cast<const PicInfo*>(node.res->record)->pic_id};
-        } else if (node.kind == NodeKind::String) {
-            m_svg << "; string id " << int64_t{static_cast<const StringInfo*>(node.res->record)->string_id};
+        } else if (item.kind == NodeKind::PicRegion) {
+            m_svg << "; " << static_cast<int64_t>(res.frames.size()) << " frames";
+        } else if (item.kind == NodeKind::Pic) {
+            m_svg << "; pic id " << int64_t{res.GetRecord<PicInfo>().pic_id};
+        } else if (item.kind == NodeKind::String) {
+            m_svg << "; string id " << int64_t{res.GetRecord<StringInfo>().string_id};
         }
     }
 
-    const MacroNameIndex& m_names;
+    const SceneRect m_canvas;
     SvgText& m_svg;
 };
 
@@ -251,6 +164,7 @@ const char kStyle[] =
     ".region{fill:#ff7f0e;fill-opacity:.15;stroke:#ff7f0e}\n"
     ".pic{fill:#2ca02c;fill-opacity:.15;stroke:#2ca02c}\n"
     ".hidden{stroke-dasharray:4 3;opacity:.4}\n"
+    ".clipped{stroke:#d62728;stroke-width:2}\n"
     "text{font:11px sans-serif;fill:#111;stroke:#fff;stroke-width:3px;paint-order:stroke}\n"
     "</style>\n";
 
@@ -258,34 +172,33 @@ const char kStyle[] =
 
 void WriteSceneSvg(const Scene& scene, const MacroNameIndex& names, bool visibleOnly, OutputBuffer& out)
 {
+    const SceneLayout layout(scene, names, visibleOnly);
     const SceneInfo& info = scene.info;
-    Bounds bounds{0, 0, info.width, info.height};
-    BoundsWalk measure(visibleOnly, bounds);
-    WalkScene(scene, measure);
-    const int64_t left = bounds.left - kMargin, top = bounds.top - kMargin;
-    const int64_t width = bounds.right - bounds.left + 2 * kMargin;
-    const int64_t height = bounds.bottom - bounds.top + 2 * kMargin;
+    const SceneRect area = layout.Area();
+    const SceneRect canvas{area.left - kMargin, area.top - kMargin, area.right + kMargin, area.bottom + kMargin};
 
     SvgText svg(out);
     svg << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-        << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << width << "\" height=\"" << height
-        << "\" viewBox=\"" << left << " " << top << " " << width << " " << height << "\">\n"
+        << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << canvas.Width() << "\" height=\""
+        << canvas.Height() << "\" viewBox=\"" << canvas.left << " " << canvas.top << " " << canvas.Width() << " "
+        << canvas.Height() << "\">\n"
         << kStyle;
     const CString label = SceneLabel(scene, names);
     svg << "<title>";
     svg.Escaped(label.GetString());
     svg << "</title>\n";
-    svg << "<rect class=\"scene\" x=\"0\" y=\"0\" width=\"" << int64_t{info.width} << "\" height=\""
-        << int64_t{info.height} << "\"";
+    svg << "<rect class=\"scene\" x=\"0\" y=\"0\" width=\"" << area.Width() << "\" height=\"" << area.Height()
+        << "\"";
     if (info.opaque)
         svg.Fill(info.background_color);
     else
         svg << " fill=\"none\"";
     svg << "><title>";
     svg.Escaped(label.GetString());
-    svg << " (scene), " << int64_t{info.width} << " x " << int64_t{info.height} << " at " << int64_t{info.x}
-        << ", " << int64_t{info.y} << " on the display</title></rect>\n";
-    DrawWalk draw(visibleOnly, names, svg);
-    WalkScene(scene, draw);
+    svg << " (scene), " << area.Width() << " x " << area.Height() << " at " << int64_t{info.x} << ", "
+        << int64_t{info.y} << " on the display</title></rect>\n";
+    ResourceWriter writer(canvas, svg);
+    for (const LaidOutRes& item : layout.Items())
+        writer.Write(item);
     svg << "</svg>\n";
 }

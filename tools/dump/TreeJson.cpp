@@ -1,22 +1,9 @@
-#include <rapidjson/writer.h>
-
 #include <vector>
 
 #include "browse/DocumentWalk.h"
-#include "tools/dump/KindNames.h"
+#include "browse/KindNames.h"
+#include "tools/dump/JsonOutput.h"
 #include "tools/dump/TreeWriters.h"
-#include "tools/dump/ValidUtf8.h"
-
-// The writer's fast path: room for a whole string is made once, then its
-// bytes go in unchecked.
-inline void PutReserve(OutputBuffer& out, size_t count)
-{
-    out.Reserve(count);
-}
-inline void PutUnsafe(OutputBuffer& out, char c)
-{
-    out.PutUnchecked(c);
-}
 
 namespace {
 
@@ -29,10 +16,10 @@ constexpr size_t kRowsObjectRoom =
 // A node's rows as one JSON object, written into out; returns its length.
 // Row names are fixed ASCII texts and values are digits, '-' and "0x":
 // nothing in them needs escaping. Rows are most of a dump's output, so they
-// go to the JSON writer as one raw value rather than key by key. The buffer
-// is on the caller's stack, so the compiler knows that no other object
-// changes while it is filled and copied; composed in a member string, the
-// rows were no faster than key by key.
+// go to the JSON writer as one raw value rather than key by key. That pays
+// only while the compiler can see that no other object changes as the
+// buffer is filled and copied, so the buffer is a local of the caller's,
+// not a member.
 size_t ComposeRowsObject(const PropertyRows& rows, char (&out)[kRowsObjectRoom])
 {
     char* p = out;
@@ -74,7 +61,7 @@ public:
         m_writer.Key("kind");
         m_writer.String(KindName(node.kind));
         m_writer.Key("label");
-        String(BrowseLabel(node, m_names, m_fileTitle).GetString());
+        JsonString(m_writer, BrowseLabel(node, m_names, m_fileTitle).GetString());
         m_writer.Key("depth");
         m_writer.Uint(node.depth);
         m_writer.Key("parent");
@@ -95,22 +82,11 @@ public:
     void Leave(const BrowseNode&) override { m_parents.pop_back(); }
 
 private:
-    // JSON text is UTF-8; a file name may not be.
-    void String(const std::string& text)
-    {
-        if (IsValidUtf8(text)) {
-            m_writer.String(text.data(), static_cast<rapidjson::SizeType>(text.size()));
-        } else {
-            const std::string valid = ValidUtf8(text);
-            m_writer.String(valid.data(), static_cast<rapidjson::SizeType>(valid.size()));
-        }
-    }
-
     const CString& m_fileTitle;
     const MacroNameIndex& m_names;
     const bool m_rows;
     OutputBuffer& m_out;
-    rapidjson::Writer<OutputBuffer> m_writer;
+    OutputJsonWriter m_writer;
     std::vector<uint64_t> m_parents;  // the indexes of the nodes above the current one
     uint64_t m_count = 0;
 };
