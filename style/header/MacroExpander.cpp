@@ -444,17 +444,15 @@ void MacroExpander::Output(const MacroToken& tok)
     }
     switch (tok.kind) {
     case MacroToken::Kind::Number:
-        if (const std::optional<Value> v = ParseIntegerLiteral(tok.Text()))
+    case MacroToken::Kind::Character: {
+        const bool number = tok.kind == MacroToken::Kind::Number;
+        const std::optional<Value> v = number ? ParseIntegerLiteral(tok.Text()) : ParseCharacterConstant(tok.Text());
+        if (v)
             EmitOperand(Operand::Known(*v), tok.Text());
         else
-            Fail({Reason::NotIntegerNumber, tok.Text()});
+            Fail({number ? Reason::NotIntegerNumber : Reason::NotIntegerCharacter, tok.Text()});
         return;
-    case MacroToken::Kind::Character:
-        if (const std::optional<Value> v = ParseCharacterConstant(tok.Text()))
-            EmitOperand(Operand::Known(*v), tok.Text());
-        else
-            Fail({Reason::NotIntegerCharacter, tok.Text()});
-        return;
+    }
     case MacroToken::Kind::Operand:
         EmitOperand(m_operands[tok.index], tok.Text());
         return;
