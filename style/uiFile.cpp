@@ -22,9 +22,10 @@ int uiFile::GetMacroNameIdFromFile(NameIdNode** ppHead, LPCTSTR lpszPath)
     return result.status == MacroFileStatus::ok ? result.count : -1;
 }
 
-MacroFileResult uiFile::ReadMacroNameIdFile(NameIdNode** ppHead, LPCTSTR lpszPath)
+MacroFileResult ReadMacroHeader(LPCTSTR lpszPath, const header::NameHandler& onName,
+                                const header::SkipHandler& onSkip)
 {
-    if (!ppHead || !lpszPath)
+    if (!lpszPath)
         return {MacroFileStatus::cannot_open};
     std::string text;
     switch (CFile().ReadWholeFile(lpszPath, kMaxMacroFileBytes, text).status) {
@@ -39,27 +40,40 @@ MacroFileResult uiFile::ReadMacroNameIdFile(NameIdNode** ppHead, LPCTSTR lpszPat
     case FileReadStatus::no_memory:
         return {MacroFileStatus::no_memory};
     }
-    // The new list is linked as it is read; until it replaces the old one
-    // it is freed on any failure.
-    NameIdNode* head = nullptr;
-    NameIdNode** tail = &head;
     int count = 0;
     try {
-        const bool isHeader = header::ReadHeader(std::move(text), [&tail, &count](std::string_view name, uint32_t id) {
-            NameIdNode* node = new NameIdNode;
-            *tail = node;
-            tail = &node->next;
-            node->name = CString(std::string(name));
-            node->id = id;
+        const auto counted = [&onName, &count](std::string_view name, uint32_t id) {
+            onName(name, id);
             ++count;
-        });
-        if (!isHeader)
+        };
+        if (!header::ReadHeader(std::move(text), counted, onSkip))
             return {MacroFileStatus::not_text};
     } catch (const std::bad_alloc&) {
-        FreeNameIdList(head);
         return {MacroFileStatus::no_memory};
+    }
+    return {MacroFileStatus::ok, count};
+}
+
+MacroFileResult uiFile::ReadMacroNameIdFile(NameIdNode** ppHead, LPCTSTR lpszPath)
+{
+    if (!ppHead)
+        return {MacroFileStatus::cannot_open};
+    // The new list is linked as it is read; until it replaces the old one
+    // it is freed on any failure, also one of memory part way.
+    NameIdNode* head = nullptr;
+    NameIdNode** tail = &head;
+    const MacroFileResult result = ReadMacroHeader(lpszPath, [&tail](std::string_view name, uint32_t id) {
+        NameIdNode* node = new NameIdNode;
+        *tail = node;
+        tail = &node->next;
+        node->name = CString(std::string(name));
+        node->id = id;
+    }, nullptr);
+    if (result.status != MacroFileStatus::ok) {
+        FreeNameIdList(head);
+        return result;
     }
     FreeNameIdList(*ppHead);
     *ppHead = head;
-    return {MacroFileStatus::ok, count};
+    return result;
 }

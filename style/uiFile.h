@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "framework/afx.h"
+#include "style/header/HeaderReader.h"
 
 // One name of the table. Nodes are allocated one by one with new, so the
 // owner frees them one by one with delete.
@@ -35,6 +36,13 @@ struct MacroFileResult {
 // The largest header read: ids headers are far smaller, and the limit keeps
 // a wrong choice of file from filling memory.
 constexpr uint64_t kMaxMacroFileBytes = uint64_t{64} << 20;
+
+// Reads the C header at lpszPath as uiFile::ReadMacroNameIdFile does: each
+// name goes to onName in the order of the list, and each definition that
+// gives none to onSkip (if given) with its line and why. Neither is called
+// unless the status is ok.
+MacroFileResult ReadMacroHeader(LPCTSTR lpszPath, const header::NameHandler& onName,
+                                const header::SkipHandler& onSkip);
 
 class uiFile {
 public:

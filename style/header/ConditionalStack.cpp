@@ -7,15 +7,15 @@ bool ConditionalStack::ElifMatters() const
     return !m_open.empty() && m_open.back().parentReading && !m_open.back().sureTaken;
 }
 
-void ConditionalStack::EnterBranch(Conditional& c, Tri condition)
+void ConditionalStack::EnterBranch(Conditional& c, Verdict condition)
 {
     const bool candidate = c.parentReading && !c.sureTaken;
-    c.reading = candidate && condition != Tri::False;
+    c.reading = candidate && condition != Verdict::False;
     // A branch after one that may have been taken is taken only if that
     // one was not, which the file cannot tell either.
-    c.undecided = c.reading && (condition == Tri::Unknown || c.sawUnknown);
-    c.sureTaken = c.sureTaken || (candidate && condition == Tri::True);
-    c.sawUnknown = c.sawUnknown || (candidate && condition == Tri::Unknown);
+    c.undecided = c.reading && (condition == Verdict::ProgramDecides || c.sawUnknown);
+    c.sureTaken = c.sureTaken || (candidate && condition == Verdict::True);
+    c.sawUnknown = c.sawUnknown || (candidate && condition == Verdict::ProgramDecides);
     c.firstChange = m_changes.size();
 }
 
@@ -31,14 +31,14 @@ void ConditionalStack::LeaveBranch()
     m_changes.resize(c.firstChange);
 }
 
-void ConditionalStack::If(Tri condition)
+void ConditionalStack::If(Verdict condition)
 {
     Conditional c{Reading(), false, false, false, false, 0};
     EnterBranch(c, condition);
     m_open.push_back(c);
 }
 
-void ConditionalStack::Elif(Tri condition)
+void ConditionalStack::Elif(Verdict condition)
 {
     if (m_open.empty())
         return;  // a stray #elif or #else

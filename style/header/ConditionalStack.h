@@ -23,13 +23,13 @@ public:
     bool Reading() const { return m_open.empty() || m_open.back().reading; }
     // Whether the condition of an #elif here can matter: its conditional is
     // read and no earlier branch was surely taken. If not, the caller passes
-    // Tri::False without working it out.
+    // Verdict::False without working it out.
     bool ElifMatters() const;
 
-    // #if, #ifdef, #ifndef; the condition is Tri::False when !Reading().
-    void If(Tri condition);
-    // #elif, #elifdef, #elifndef; #else is Elif(Tri::True).
-    void Elif(Tri condition);
+    // #if, #ifdef, #ifndef; the condition is Verdict::False when !Reading().
+    void If(Verdict condition);
+    // #elif, #elifdef, #elifndef; #else is Elif(Verdict::True).
+    void Elif(Verdict condition);
     void Endif();
 
     // A #define or #undef of the name in the current branch.
@@ -44,7 +44,7 @@ private:
         bool undecided;    // the current branch is read without the file deciding it
         size_t firstChange;  // the current branch's changes start here in m_changes
     };
-    void EnterBranch(Conditional& c, Tri condition);
+    void EnterBranch(Conditional& c, Verdict condition);
     void LeaveBranch();
 
     NameTable& m_names;

@@ -10,10 +10,21 @@ namespace {
 Value MemberValue(int64_t v)
 {
     if (v >= INT32_MIN && v <= INT32_MAX)
-        return Value::Of(IntType::Int, static_cast<uint64_t>(v));
+        return Value::Of(PromotedType::Int, static_cast<uint64_t>(v));
     if (v > 0 && v <= int64_t{UINT32_MAX})
-        return Value::Of(IntType::UInt, static_cast<uint64_t>(v));
-    return Value::Of(IntType::LongLong, static_cast<uint64_t>(v));
+        return Value::Of(PromotedType::UInt, static_cast<uint64_t>(v));
+    return Value::Of(PromotedType::LongLong, static_cast<uint64_t>(v));
+}
+
+// Whether a line of the text, after the first, is a directive.
+bool HoldsDirective(std::string_view text)
+{
+    for (size_t at = text.find('\n'); at != std::string_view::npos; at = text.find('\n', at + 1)) {
+        const size_t start = text.find_first_not_of(" \t\v\f", at + 1);
+        if (start != std::string_view::npos && text[start] == '#')
+            return true;
+    }
+    return false;
 }
 
 }  // namespace
@@ -104,7 +115,7 @@ void EnumScanner::Read(const Token& tok)
 void EnumScanner::StartMembers()
 {
     m_state = State::ExpectName;
-    m_nextValue = Value::Of(IntType::Int, 0);
+    m_nextValue = Value::Of(PromotedType::Int, 0);
     m_allKnown = true;
     m_knownMembers = 0;
     m_lowest = m_highest = 0;
@@ -115,25 +126,37 @@ void EnumScanner::EndMember()
     // A value written over several lines is read as the text from its first
     // token to its last; a directive line in between makes it fail.
     std::optional<Value> v;
-    if (!m_memberBroken && m_initBegin)
-        v = m_expander.ExpressionValue(std::string_view(m_initBegin, static_cast<size_t>(m_initEnd - m_initBegin)));
-    else if (!m_memberBroken)
+    Failure why{Reason::MemberNotPlain, {}};
+    if (!m_memberBroken && m_initBegin) {
+        const std::string_view text(m_initBegin, static_cast<size_t>(m_initEnd - m_initBegin));
+        v = m_expander.ExpressionValue(text, why);
+        if (!v && HoldsDirective(text))
+            why = {Reason::AcrossDirective, {}};
+    } else if (!m_memberBroken) {
         v = m_nextValue;
+        why = m_nextFailure;
+    }
     m_nextValue.reset();
-    if (v && !v->IsSigned() && v->bits > static_cast<uint64_t>(INT64_MAX))
+    m_nextFailure = {Reason::CountsOnFrom, m_member};
+    if (v && !v->IsSigned() && v->bits > static_cast<uint64_t>(INT64_MAX)) {
         v.reset();
+        why = {Reason::MemberTooLarge, {}};
+    }
     if (v) {
         const int64_t s = v->AsSigned();
         v = MemberValue(s);
         if (s < INT64_MAX)
             m_nextValue = MemberValue(s + 1);
+        else
+            m_nextFailure = {Reason::MemberTooLarge, {}};
         m_lowest = m_knownMembers == 0 ? s : std::min(m_lowest, s);
         m_highest = m_knownMembers == 0 ? s : std::max(m_highest, s);
         ++m_knownMembers;
     } else {
         m_allKnown = false;
     }
-    m_names.DefineEnumMember(m_names.Intern(m_member), v);
+    const auto offset = static_cast<uint32_t>(m_member.data() - m_text.data());
+    m_names.DefineEnumMember(m_names.Intern(m_member), offset, v, why);
     m_state = State::ExpectName;
 }
 

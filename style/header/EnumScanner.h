@@ -18,7 +18,11 @@ namespace header {
 
 class EnumScanner {
 public:
-    EnumScanner(NameTable& names, MacroExpander& expander) : m_names(names), m_expander(expander) {}
+    // text is the header's text, which the tokens read are part of.
+    EnumScanner(NameTable& names, MacroExpander& expander, std::string_view text)
+        : m_names(names), m_expander(expander), m_text(text)
+    {
+    }
 
     // Whether an enum declaration is open. When none is, a code line
     // without "enum" has nothing for the scanner.
@@ -37,6 +41,7 @@ private:
 
     NameTable& m_names;
     MacroExpander& m_expander;
+    std::string_view m_text;
 
     State m_state = State::Idle;
     std::string_view m_tag;
@@ -48,6 +53,7 @@ private:
     size_t m_initDepth = 0;
     bool m_memberBroken = false;
     std::optional<Value> m_nextValue;
+    Failure m_nextFailure;  // why there is no next value
     // What the members so far say of the enum's type.
     bool m_allKnown = true;
     size_t m_knownMembers = 0;

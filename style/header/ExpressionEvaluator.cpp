@@ -81,26 +81,38 @@ std::optional<Op> PrefixOp(std::string_view p)
 
 Value Truth(bool b, EvalMode mode)
 {
-    return Value::Of(mode == EvalMode::Condition ? IntType::LongLong : IntType::Int, b ? 1 : 0);
+    return Value::Of(mode == EvalMode::Condition ? PromotedType::LongLong : PromotedType::Int, b ? 1 : 0);
 }
 
 Operand Known(Value v)
 {
-    return {State::Known, v};
+    return Operand::Known(v);
 }
 
-Operand Fault(Value typed)
+Operand Fault(Value typed, Reason why)
 {
-    return {State::Fault, typed};
+    return {State::Fault, why, typed};
 }
 
 // A signed result of type t, or a fault when it does not fit; overflow
 // tells whether it did not fit 64 bits.
-Operand SignedResult(IntType t, bool overflow, int64_t r)
+Operand SignedResult(PromotedType t, bool overflow, int64_t r)
 {
-    if (overflow || (t == IntType::Int && (r < INT32_MIN || r > INT32_MAX)))
-        return Fault(Value::Of(t, 0));
+    if (overflow || (t == PromotedType::Int && (r < INT32_MIN || r > INT32_MAX)))
+        return Fault(Value::Of(t, 0), Reason::Overflow);
     return Known(Value::Of(t, static_cast<uint64_t>(r)));
+}
+
+// The state of a result computed from a and b: the first fault, else
+// unknown if either is.
+void TakeState(Operand& r, const Operand& a, const Operand& b)
+{
+    if (a.state == State::Fault || b.state == State::Fault) {
+        r.state = State::Fault;
+        r.fault = a.state == State::Fault ? a.fault : b.fault;
+    } else if (a.state == State::Unknown || b.state == State::Unknown) {
+        r.state = State::Unknown;
+    }
 }
 
 // A binary operator other than && and || on two known values.
@@ -109,14 +121,14 @@ Operand Arithmetic(Op op, Value a, Value b, EvalMode mode)
     if (op == Op::ShiftLeft || op == Op::ShiftRight) {
         // The result has the left operand's type; the count must be below its width.
         if ((b.IsSigned() && b.AsSigned() < 0) || b.bits >= WidthOf(a.type))
-            return Fault(Value::Of(a.type, 0));
+            return Fault(Value::Of(a.type, 0), Reason::BadShift);
         const unsigned n = static_cast<unsigned>(b.bits);
         if (op == Op::ShiftLeft)
             return Known(Value::Of(a.type, a.bits << n));  // keeps the bit pattern, as compilers do
         const uint64_t shifted = a.IsSigned() ? static_cast<uint64_t>(a.AsSigned() >> n) : a.bits >> n;
         return Known(Value::Of(a.type, shifted));
     }
-    const IntType t = CommonType(a.type, b.type);
+    const PromotedType t = CommonType(a.type, b.type);
     a = a.ConvertedTo(t);
     b = b.ConvertedTo(t);
     const bool isSigned = !IsUnsigned(t);
@@ -142,10 +154,10 @@ Operand Arithmetic(Op op, Value a, Value b, EvalMode mode)
     case Op::Divide:
     case Op::Remainder:
         if (b.IsZero())
-            return Fault(Value::Of(t, 0));
+            return Fault(Value::Of(t, 0), Reason::DivisionByZero);
         if (isSigned) {
-            if (sb == -1 && (sa == INT64_MIN || (t == IntType::Int && sa == INT32_MIN)))
-                return Fault(Value::Of(t, 0));
+            if (sb == -1 && (sa == INT64_MIN || (t == PromotedType::Int && sa == INT32_MIN)))
+                return Fault(Value::Of(t, 0), Reason::Overflow);
             return Known(Value::Of(t, static_cast<uint64_t>(op == Op::Divide ? sa / sb : sa % sb)));
         }
         return Known(Value::Of(t, op == Op::Divide ? a.bits / b.bits : a.bits % b.bits));
@@ -158,7 +170,7 @@ Operand Arithmetic(Op op, Value a, Value b, EvalMode mode)
     case Op::BitAnd: return Known(Value::Of(t, a.bits & b.bits));
     case Op::BitXor: return Known(Value::Of(t, a.bits ^ b.bits));
     case Op::BitOr: return Known(Value::Of(t, a.bits | b.bits));
-    default: return Fault(Value::Of(t, 0));
+    default: return Fault(Value::Of(t, 0), Reason::NoExpression);
     }
 }
 
@@ -171,11 +183,13 @@ Operand Logical(Op op, const Operand& a, const Operand& b, EvalMode mode)
     const bool isAnd = op == Op::LogicalAnd;
     const auto decides = [isAnd](const Operand& x) { return x.IsKnown() && x.value.IsZero() == isAnd; };
     if (a.state == State::Fault)
-        return Fault(Truth(false, mode));
+        return Fault(Truth(false, mode), a.fault);
     if (decides(a) || (a.state == State::Unknown && decides(b)))
         return Known(Truth(!isAnd, mode));
-    if (a.state == State::Unknown || !b.IsKnown())
-        return {a.state == State::Unknown ? State::Unknown : b.state, Truth(false, mode)};
+    if (a.state == State::Unknown)
+        return {State::Unknown, Reason::None, Truth(false, mode)};
+    if (!b.IsKnown())
+        return {b.state, b.fault, Truth(false, mode)};
     return Known(Truth(!b.value.IsZero(), mode));
 }
 
@@ -186,21 +200,18 @@ Operand Binary(Op op, const Operand& a, const Operand& b, EvalMode mode)
     Operand r = Arithmetic(op, a.value, b.value, mode);
     // An unknown or faulty operand makes the result so, whatever the
     // placeholder bits gave.
-    if (a.state == State::Fault || b.state == State::Fault)
-        r.state = State::Fault;
-    else if (a.state == State::Unknown || b.state == State::Unknown)
-        r.state = State::Unknown;
+    TakeState(r, a, b);
     return r;
 }
 
 // "c ? a : b" has the common type of a and b, and only the chosen one counts.
 Operand Conditional(const Operand& c, const Operand& a, const Operand& b)
 {
-    const IntType t = CommonType(a.value.type, b.value.type);
+    const PromotedType t = CommonType(a.value.type, b.value.type);
     if (!c.IsKnown())
-        return {c.state, Value::Of(t, 0)};
+        return {c.state, c.fault, Value::Of(t, 0)};
     const Operand& chosen = c.value.IsZero() ? b : a;
-    return {chosen.state, chosen.value.ConvertedTo(t)};
+    return {chosen.state, chosen.fault, chosen.value.ConvertedTo(t)};
 }
 
 Operand Prefix(Op op, const Operand& x, IntegerType castType, EvalMode mode)
@@ -209,8 +220,8 @@ Operand Prefix(Op op, const Operand& x, IntegerType castType, EvalMode mode)
     Operand r = Known(v);
     switch (op) {
     case Op::Negate:
-        if (v.IsSigned() && (v.AsSigned() == INT64_MIN || (v.type == IntType::Int && v.AsSigned() == INT32_MIN)))
-            r = Fault(v);
+        if (v.IsSigned() && (v.AsSigned() == INT64_MIN || (v.type == PromotedType::Int && v.AsSigned() == INT32_MIN)))
+            r = Fault(v, Reason::Overflow);
         else
             r = Known(Value::Of(v.type, ~v.bits + 1));  // unsigned values wrap: -1u is 0xFFFFFFFF
         break;
@@ -219,8 +230,10 @@ Operand Prefix(Op op, const Operand& x, IntegerType castType, EvalMode mode)
     case Op::Cast: r = Known(CastTo(v, castType)); break;
     default: break;
     }
-    if (!x.IsKnown())
+    if (!x.IsKnown()) {
         r.state = x.state;
+        r.fault = x.fault;
+    }
     return r;
 }
 
@@ -262,6 +275,7 @@ std::optional<Operand> ExpressionEvaluator::Evaluate(const ExprToken* tokens, si
 {
     m_operands.clear();
     m_ops.clear();
+    m_refusal = Reason::NoExpression;
     // Reduces pending operators down to the nearest "(" or "?".
     const auto reduceToMarker = [this, mode] {
         while (!m_ops.empty() && !IsMarker(Top()))
@@ -277,7 +291,7 @@ std::optional<Operand> ExpressionEvaluator::Evaluate(const ExprToken* tokens, si
                 return std::nullopt;
             Operand x = tok.operand;
             if (mode == EvalMode::Condition && WidthOf(x.value.type) == 32)
-                x.value = x.value.ConvertedTo(IsUnsigned(x.value.type) ? IntType::ULongLong : IntType::LongLong);
+                x.value = x.value.ConvertedTo(IsUnsigned(x.value.type) ? PromotedType::ULongLong : PromotedType::LongLong);
             m_operands.push_back(x);
             expectOperand = false;
             continue;
@@ -308,8 +322,10 @@ std::optional<Operand> ExpressionEvaluator::Evaluate(const ExprToken* tokens, si
             for (size_t w = i + 1; w < close; ++w)
                 m_castWords.push_back(tokens[w].Word());
             const std::optional<IntegerType> type = CombineTypeWords(m_castWords.data(), m_castWords.size());
-            if (!type)
+            if (!type) {
+                m_refusal = Reason::NotIntegerCast;
                 return std::nullopt;
+            }
             Push(Op::Cast, *type);
             i = close;
             continue;
@@ -328,8 +344,13 @@ std::optional<Operand> ExpressionEvaluator::Evaluate(const ExprToken* tokens, si
             continue;
         }
         const std::optional<Op> op = InfixOp(p);
-        if (!op)
+        if (!op) {
+            if (p == ",")
+                m_refusal = Reason::CommaOperator;
+            else if (p.size() >= 1 && p.back() == '=' && p != "==" && p != "!=" && p != "<=" && p != ">=")
+                m_refusal = Reason::Assignment;
             return std::nullopt;
+        }
         // ?: groups from the right, every binary operator from the left.
         const int precedence = Precedence(*op);
         while (!m_ops.empty() && !IsMarker(Top()) &&

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "style/header/Failure.h"
 #include "style/header/IntegerTypes.h"
 #include "style/header/IntegerValue.h"
 
@@ -21,13 +22,15 @@ enum class EvalMode : unsigned char {
 // An operand with its type, and whether its value is known. Unknown: it
 // depends on how the including program is configured. Fault: C would
 // refuse to compute it (division by zero, signed overflow, a shift by too
-// much). Neither matters in an operand that C does not evaluate, such as
-// the right side of "0 &&".
+// much), and fault says which. Neither matters in an operand that C does
+// not evaluate, such as the right side of "0 &&".
 struct Operand {
     enum class State : unsigned char { Known, Unknown, Fault };
     State state = State::Known;
+    Reason fault = Reason::None;
     Value value;
 
+    static Operand Known(Value v) { return {State::Known, Reason::None, v}; }
     bool IsKnown() const { return state == State::Known; }
 };
 
@@ -35,7 +38,9 @@ struct Operand {
 struct ExprToken {
     enum class Kind : unsigned char { Operand, Punctuator, TypeWord };
     Operand operand;        // Kind::Operand
-    std::string_view text;  // Kind::Punctuator, and the keyword of a Kind::TypeWord
+    // Kind::Punctuator, the keyword of a Kind::TypeWord, and the spelling of
+    // an operand that is one literal.
+    std::string_view text;
     Kind kind = Kind::Operand;
     TypeWord::Kind wordKind = TypeWord::Kind::Keyword;  // Kind::TypeWord, in casts
     IntegerType wordType;                               // of a TypeWord::Kind::IntegerName
@@ -57,6 +62,8 @@ public:
     // The result, or nothing when the tokens are not an integer expression:
     // a syntax error, or a cast to a type that is not an integer type.
     std::optional<Operand> Evaluate(const ExprToken* tokens, size_t count, EvalMode mode);
+    // Why the last Evaluate gave nothing.
+    Reason Refusal() const { return m_refusal; }
 
 private:
     struct PendingOp {
@@ -70,6 +77,7 @@ private:
     std::vector<Operand> m_operands;
     std::vector<PendingOp> m_ops;
     std::vector<TypeWord> m_castWords;
+    Reason m_refusal = Reason::None;
 };
 
 }  // namespace header

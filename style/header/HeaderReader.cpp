@@ -3,7 +3,6 @@
 #include <optional>
 #include <vector>
 
-#include "style/header/ConditionEvaluator.h"
 #include "style/header/ConditionalStack.h"
 #include "style/header/EnumScanner.h"
 #include "style/header/Lexer.h"
@@ -22,19 +21,20 @@ namespace {
 class HeaderReader {
 public:
     // Room for a name every 32 bytes: a typical header never needs more.
-    explicit HeaderReader(size_t textSize)
-        : m_names(textSize / 32),
+    explicit HeaderReader(std::string_view text)
+        : m_text(text),
+          m_names(text.size() / 32),
           m_conditionals(m_names),
-          m_budget(textSize),
-          m_conditions(m_names, m_budget),
+          m_budget(text.size()),
           m_expander(m_names, m_budget),
-          m_enums(m_names, m_expander),
+          m_enums(m_names, m_expander, text),
           m_typedefs(m_names, m_enums)
     {
     }
 
-    void ReadLines(std::string_view text)
+    void ReadLines()
     {
+        std::string_view text = m_text;
         while (!text.empty()) {
             const size_t lineEnd = text.find('\n');
             Line(text.substr(0, lineEnd));
@@ -44,21 +44,42 @@ public:
 
     // A name stands for the definition that holds at the end; an
     // object-like macro hides an enum member of the same name.
-    void ReportNames(const std::function<void(std::string_view, uint32_t)>& onName)
+    void ReportNames(const NameHandler& onName, const SkipHandler& onSkip, LineMap& lines)
     {
         const std::vector<NameTable::Definition>& definitions = m_names.Definitions();
+        std::string outside;
         for (size_t at = 0; at < definitions.size(); ++at) {
-            const SymbolId id = definitions[at].symbol;
-            const Symbol& s = m_names[id];
+            const NameTable::Definition& d = definitions[at];
+            const Symbol& s = m_names[d.symbol];
             const bool objectMacro = s.isMacro && !s.functionLike;
             std::optional<Value> v;
-            if (definitions[at].asEnumMember && s.enumDefinition == at && s.isEnumMember && !objectMacro)
+            Failure why;
+            if (d.asEnumMember) {
+                if (s.enumDefinition != at || !s.isEnumMember || objectMacro)
+                    continue;
                 v = s.EnumValue();
-            else if (!definitions[at].asEnumMember && s.macroDefinition == at && objectMacro)
-                v = m_expander.MacroValue(id);
-            if (v)
-                if (const std::optional<uint32_t> number = v->ToId())
+                if (!v)
+                    why = m_names.EnumFailure(at);
+            } else {
+                if (s.macroDefinition != at || !s.isMacro)
+                    continue;
+                if (s.functionLike)
+                    why.reason = Reason::TakesArguments;
+                else if (s.bodyCount == 0)
+                    why.reason = Reason::Empty;
+                else
+                    v = m_expander.MacroValue(d.symbol, why);
+            }
+            if (v) {
+                if (const std::optional<uint32_t> number = v->ToId()) {
                     onName(s.name, *number);
+                    continue;
+                }
+                outside = v->IsSigned() ? std::to_string(v->AsSigned()) : std::to_string(v->bits);
+                why = {Reason::OutsideIds, outside};
+            }
+            if (onSkip)
+                onSkip({lines.LineOf(m_text, d.offset), s.name, FailureText(why)});
         }
     }
 
@@ -92,11 +113,11 @@ private:
         const std::string_view d = tok.text;
         const bool reading = m_conditionals.Reading();
         if (d == "if" || d == "ifdef" || d == "ifndef") {
-            m_conditionals.If(reading ? Condition(d, rest) : Tri::False);
+            m_conditionals.If(reading ? Condition(d, rest) : Verdict::False);
         } else if (d == "elif" || d == "elifdef" || d == "elifndef") {
-            m_conditionals.Elif(m_conditionals.ElifMatters() ? Condition(d, rest) : Tri::False);
+            m_conditionals.Elif(m_conditionals.ElifMatters() ? Condition(d, rest) : Verdict::False);
         } else if (d == "else") {
-            m_conditionals.Elif(Tri::True);
+            m_conditionals.Elif(Verdict::True);
         } else if (d == "endif") {
             m_conditionals.Endif();
         } else if (reading && d == "define") {
@@ -109,18 +130,18 @@ private:
     }
 
     // The condition of #if, #ifdef, #ifndef or one of their #elif forms.
-    Tri Condition(std::string_view directive, std::string_view rest)
+    Verdict Condition(std::string_view directive, std::string_view rest)
     {
         if (directive == "if" || directive == "elif")
-            return m_conditions.Evaluate(rest);
+            return m_expander.Condition(rest);
         Token name;
         if (!NextToken(rest, name) || name.kind != TokenKind::Identifier)
-            return Tri::Unknown;
-        const Tri defined = m_names.IsDefined(name.text);
+            return Verdict::ProgramDecides;
+        const Verdict defined = m_names.IsDefined(name.text);
         const bool negated = directive.size() >= 4 && directive.substr(directive.size() - 4) == "ndef";
-        if (defined == Tri::Unknown || !negated)
+        if (defined == Verdict::ProgramDecides || !negated)
             return defined;
-        return defined == Tri::True ? Tri::False : Tri::True;
+        return defined == Verdict::True ? Verdict::False : Verdict::True;
     }
 
     void Define(std::string_view rest)
@@ -130,14 +151,14 @@ private:
             return;
         const bool functionLike = !rest.empty() && rest[0] == '(';  // only when "(" touches the name
         const SymbolId id = m_names.Intern(name.text);
-        m_names.DefineMacro(id, rest, functionLike);
+        m_names.DefineMacro(id, rest, functionLike, static_cast<uint32_t>(name.text.data() - m_text.data()));
         m_conditionals.NoteChange(id);
     }
 
+    std::string_view m_text;
     NameTable m_names;
     ConditionalStack m_conditionals;
     TokenBudget m_budget;
-    ConditionEvaluator m_conditions;
     MacroExpander m_expander;
     EnumScanner m_enums;
     TypedefScanner m_typedefs;
@@ -145,15 +166,15 @@ private:
 
 }  // namespace
 
-bool ReadHeader(std::string text, const std::function<void(std::string_view name, uint32_t id)>& onName)
+bool ReadHeader(std::string text, const NameHandler& onName, const SkipHandler& onSkip)
 {
     // Positions in the text and counts of what it defines are 32 bits wide.
     if (text.find('\0') != std::string::npos || text.size() >= (uint64_t{1} << 32))
         return false;
-    ToLogicalLines(text);
-    HeaderReader reader(text.size());
-    reader.ReadLines(text);
-    reader.ReportNames(onName);
+    LineMap lines = ToLogicalLines(text);
+    HeaderReader reader(text);
+    reader.ReadLines();
+    reader.ReportNames(onName, onSkip, lines);
     return true;
 }
 

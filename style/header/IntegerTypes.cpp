@@ -101,14 +101,14 @@ IntegerType EnumType(int64_t lowest, int64_t highest)
 Value CastTo(Value v, IntegerType type)
 {
     if (type.width == 64)
-        return Value::Of(type.isSigned ? IntType::LongLong : IntType::ULongLong, v.bits);
+        return Value::Of(type.isSigned ? PromotedType::LongLong : PromotedType::ULongLong, v.bits);
     if (type.width == 32)
-        return Value::Of(type.isSigned ? IntType::Int : IntType::UInt, v.bits);
+        return Value::Of(type.isSigned ? PromotedType::Int : PromotedType::UInt, v.bits);
     const uint64_t mask = (uint64_t{1} << type.width) - 1;
     uint64_t bits = v.bits & mask;
     if (type.isSigned && (bits >> (type.width - 1)))
         bits |= ~mask;
-    return Value::Of(IntType::Int, bits);
+    return Value::Of(PromotedType::Int, bits);
 }
 
 }  // namespace header

@@ -9,42 +9,42 @@ namespace header {
 
 // The four types an integer expression can have after promotion; long and
 // unsigned long have the values of int and unsigned int here.
-enum class IntType : unsigned char { Int, UInt, LongLong, ULongLong };
+enum class PromotedType : unsigned char { Int, UInt, LongLong, ULongLong };
 
-inline bool IsUnsigned(IntType t)
+inline bool IsUnsigned(PromotedType t)
 {
-    return t == IntType::UInt || t == IntType::ULongLong;
+    return t == PromotedType::UInt || t == PromotedType::ULongLong;
 }
 
-inline unsigned WidthOf(IntType t)
+inline unsigned WidthOf(PromotedType t)
 {
-    return t == IntType::Int || t == IntType::UInt ? 32 : 64;
+    return t == PromotedType::Int || t == PromotedType::UInt ? 32 : 64;
 }
 
 // The usual arithmetic conversions of C for two promoted operands.
-inline IntType CommonType(IntType a, IntType b)
+inline PromotedType CommonType(PromotedType a, PromotedType b)
 {
     if (WidthOf(a) != WidthOf(b))
         return WidthOf(a) > WidthOf(b) ? a : b;  // long long holds every unsigned int
     if (!IsUnsigned(a) && !IsUnsigned(b))
         return a;
-    return WidthOf(a) == 32 ? IntType::UInt : IntType::ULongLong;
+    return WidthOf(a) == 32 ? PromotedType::UInt : PromotedType::ULongLong;
 }
 
 struct Value {
-    IntType type = IntType::Int;
+    PromotedType type = PromotedType::Int;
     uint64_t bits = 0;  // signed types sign-extended to 64 bits, UInt zero-extended
 
     // The value of that type with those low bits.
-    static Value Of(IntType type, uint64_t bits)
+    static Value Of(PromotedType type, uint64_t bits)
     {
-        if (type == IntType::Int)
+        if (type == PromotedType::Int)
             bits = static_cast<uint64_t>(static_cast<int64_t>(static_cast<int32_t>(bits)));
-        else if (type == IntType::UInt)
+        else if (type == PromotedType::UInt)
             bits &= 0xFFFFFFFFu;
         return Value{type, bits};
     }
-    Value ConvertedTo(IntType to) const { return Of(to, bits); }
+    Value ConvertedTo(PromotedType to) const { return Of(to, bits); }
     bool IsSigned() const { return !IsUnsigned(type); }
     bool IsZero() const { return bits == 0; }
     int64_t AsSigned() const { return static_cast<int64_t>(bits); }

@@ -79,13 +79,13 @@ std::optional<Value> ParseIntegerLiteral(std::string_view text)
     // literals without u are never unsigned.
     const bool decimal = base == 10;
     if (!suffix->isLongLong && !suffix->isUnsigned && v <= INT32_MAX)
-        return Value::Of(IntType::Int, v);
+        return Value::Of(PromotedType::Int, v);
     if (!suffix->isLongLong && (suffix->isUnsigned || !decimal) && v <= UINT32_MAX)
-        return Value::Of(IntType::UInt, v);
+        return Value::Of(PromotedType::UInt, v);
     if (!suffix->isUnsigned && v <= INT64_MAX)
-        return Value::Of(IntType::LongLong, v);
+        return Value::Of(PromotedType::LongLong, v);
     if (suffix->isUnsigned || !decimal)
-        return Value::Of(IntType::ULongLong, v);
+        return Value::Of(PromotedType::ULongLong, v);
     return std::nullopt;
 }
 
@@ -130,7 +130,7 @@ std::optional<Value> ParseCharacterConstant(std::string_view text)
     if (!body.empty() || c > 0xFF)
         return std::nullopt;
     // Plain char is signed on this target.
-    return Value::Of(IntType::Int, static_cast<uint64_t>(static_cast<int64_t>(static_cast<int8_t>(c))));
+    return Value::Of(PromotedType::Int, static_cast<uint64_t>(static_cast<int64_t>(static_cast<int8_t>(c))));
 }
 
 std::optional<Value> LiteralValue(const Token& token)

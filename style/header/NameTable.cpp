@@ -1,6 +1,9 @@
 #include "style/header/NameTable.h"
 
+#include <algorithm>
 #include <functional>
+
+#include "style/header/MacroLexer.h"
 
 namespace header {
 
@@ -17,6 +20,7 @@ NameTable::NameTable(size_t expectedNames)
 {
     m_symbols.reserve(expectedNames);
     m_definitions.reserve(expectedNames);
+    m_bodyTokens.reserve(4 * expectedNames);
     size_t slots = 1024;
     while (slots < 2 * expectedNames)
         slots *= 2;
@@ -78,15 +82,19 @@ SymbolId NameTable::Intern(std::string_view name)
     return slot.symbolPlusOne - 1;
 }
 
-Tri NameTable::IsDefined(std::string_view name) const
+Verdict NameTable::IsDefined(std::string_view name) const
 {
-    const std::optional<SymbolId> id = Find(name);
-    if (!id)
-        return Tri::Unknown;
-    const Symbol& s = m_symbols[*id];
+    return IsDefined(Find(name).value_or(kNoSymbol));
+}
+
+Verdict NameTable::IsDefined(SymbolId id) const
+{
+    if (id == kNoSymbol)
+        return Verdict::ProgramDecides;
+    const Symbol& s = m_symbols[id];
     if (!s.mentioned || s.undecided)
-        return Tri::Unknown;  // the including program decides
-    return s.isMacro ? Tri::True : Tri::False;
+        return Verdict::ProgramDecides;  // the including program decides
+    return s.isMacro ? Verdict::True : Verdict::False;
 }
 
 std::optional<TypeWord> NameTable::TypeWordOf(std::string_view name) const
@@ -106,16 +114,23 @@ Symbol& NameTable::Change(SymbolId id)
     return s;
 }
 
-void NameTable::DefineMacro(SymbolId id, std::string_view body, bool functionLike)
+void NameTable::DefineMacro(SymbolId id, std::string_view rest, bool functionLike, uint32_t offset)
 {
-    Symbol& s = Change(id);
+    const size_t first = m_bodyTokens.size();
+    const MacroShape shape = LexMacroDefinition(rest, functionLike, *this, m_bodyTokens);
+    Symbol& s = Change(id);  // after the lexing, which may add names
     s.isMacro = true;
     s.functionLike = functionLike;
     s.mentioned = true;
     s.undecided = false;
-    s.body = body;
+    s.variadic = shape.variadic;
+    s.pastes = shape.pastes;
+    s.malformed = shape.malformed;
+    s.bodyFirst = static_cast<uint32_t>(first);
+    s.bodyCount = static_cast<uint32_t>(m_bodyTokens.size() - first);
+    s.parameterCount = shape.parameterCount;
     s.macroDefinition = static_cast<uint32_t>(m_definitions.size());
-    m_definitions.push_back({id, false});
+    m_definitions.push_back({id, offset, false});
 }
 
 void NameTable::UndefineMacro(SymbolId id)
@@ -128,16 +143,25 @@ void NameTable::UndefineMacro(SymbolId id)
 
 // An enum member and a type name share C's one space of ordinary names, so
 // each replaces the other; the one read last holds.
-void NameTable::DefineEnumMember(SymbolId id, std::optional<Value> value)
+void NameTable::DefineEnumMember(SymbolId id, uint32_t offset, std::optional<Value> value, const Failure& why)
 {
     Symbol& s = Change(id);
     s.isEnumMember = true;
     s.enumValueKnown = value.has_value();
-    s.enumType = value ? value->type : IntType::Int;
+    s.enumType = value ? value->type : PromotedType::Int;
     s.enumBits = value ? value->bits : 0;
     s.isTypeWord = false;
     s.enumDefinition = static_cast<uint32_t>(m_definitions.size());
-    m_definitions.push_back({id, true});
+    if (!value)
+        m_enumFailures.emplace_back(m_definitions.size(), why);
+    m_definitions.push_back({id, offset, true});
+}
+
+Failure NameTable::EnumFailure(size_t definition) const
+{
+    const auto it = std::lower_bound(m_enumFailures.begin(), m_enumFailures.end(), definition,
+                                     [](const std::pair<size_t, Failure>& f, size_t d) { return f.first < d; });
+    return it != m_enumFailures.end() && it->first == definition ? it->second : Failure{};
 }
 
 void NameTable::DefineTypeName(SymbolId id, const TypeWord& word)

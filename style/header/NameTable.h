@@ -8,26 +8,23 @@
 #include <string_view>
 #include <vector>
 
+#include "style/header/Failure.h"
 #include "style/header/IntegerTypes.h"
 #include "style/header/IntegerValue.h"
+#include "style/header/MacroToken.h"
+#include "style/header/Verdict.h"
 
 namespace header {
-
-using SymbolId = uint32_t;
-
-// An answer that may depend on how the including program is configured.
-enum class Tri : unsigned char { False, True, Unknown };
 
 // Kept small: a large header has a hundred thousand of them, and on a
 // fresh process every page of them costs a page fault. Positions are 32
 // bits, as the text is shorter than 4 GiB.
 struct Symbol {
     std::string_view name;
-    std::string_view body;  // as a macro: its replacement text
 
     // As an enum member, with its value when it could be computed.
     uint64_t enumBits = 0;
-    IntType enumType = IntType::Int;
+    PromotedType enumType = PromotedType::Int;
     bool isEnumMember = false;
     bool enumValueKnown = false;
 
@@ -38,6 +35,13 @@ struct Symbol {
     bool functionLike = false;
     bool mentioned = false;
     bool undecided = false;
+    // Its replacement list in NameTable::BodyTokens(), and its parameters.
+    bool variadic = false;
+    bool pastes = false;
+    bool malformed = false;
+    uint32_t bodyFirst = 0;
+    uint32_t bodyCount = 0;
+    uint32_t parameterCount = 0;
 
     // As a word of a type: a keyword, or a name of an integer type or of
     // another type.
@@ -85,15 +89,19 @@ public:
     size_t Capacity() const { return m_symbols.capacity(); }
 
     // Whether the name is a macro here, as far as the file can tell.
-    Tri IsDefined(std::string_view name) const;
+    Verdict IsDefined(std::string_view name) const;
+    Verdict IsDefined(SymbolId id) const;
     // What the name says as a word of a declaration's type; nothing for a
     // name the reader does not know as one, or that a macro hides (it may
     // stand for anything).
     std::optional<TypeWord> TypeWordOf(std::string_view name) const;
 
-    void DefineMacro(SymbolId id, std::string_view body, bool functionLike);
+    // A #define of the name, rest being the line after it; offset is where
+    // the name stands in the text.
+    void DefineMacro(SymbolId id, std::string_view rest, bool functionLike, uint32_t offset);
     void UndefineMacro(SymbolId id);
-    void DefineEnumMember(SymbolId id, std::optional<Value> value);
+    // An enum member, with its value, or with why it has none.
+    void DefineEnumMember(SymbolId id, uint32_t offset, std::optional<Value> value, const Failure& why);
     void DefineTypeName(SymbolId id, const TypeWord& word);
     void DefineEnumTag(SymbolId id, std::optional<IntegerType> type);
     void MarkUndecided(SymbolId id) { m_symbols[id].undecided = true; }
@@ -102,15 +110,23 @@ public:
     // name is the one its symbol points at.
     struct Definition {
         SymbolId symbol;
+        uint32_t offset;  // of the name in the text
         bool asEnumMember;
     };
     const std::vector<Definition>& Definitions() const { return m_definitions; }
+    // Why the enum member of the definition at that place has no value.
+    Failure EnumFailure(size_t definition) const;
 
-    // Grows with every change to a name.
-    uint64_t Version() const { return m_version; }
+    // The replacement lists of the macros, each lexed once.
+    const std::vector<MacroToken>& BodyTokens() const { return m_bodyTokens; }
+    const MacroToken* BodyOf(const Symbol& macro) const { return m_bodyTokens.data() + macro.bodyFirst; }
+
+    // Grows with every change to a name; text shorter than 4 GiB holds
+    // fewer changes than 32 bits count.
+    uint32_t Version() const { return m_version; }
     // Grows with every change to a name that already had a meaning: only
     // such a change can alter a value that was worked out before.
-    uint64_t MeaningChanges() const { return m_meaningChanges; }
+    uint32_t MeaningChanges() const { return m_meaningChanges; }
 
 private:
     Symbol& Change(SymbolId id);
@@ -128,8 +144,10 @@ private:
     };
     std::vector<Slot> m_slots;
     std::vector<Definition> m_definitions;
-    uint64_t m_version = 0;
-    uint64_t m_meaningChanges = 0;
+    std::vector<std::pair<size_t, Failure>> m_enumFailures;  // by definition, in file order
+    std::vector<MacroToken> m_bodyTokens;
+    uint32_t m_version = 0;
+    uint32_t m_meaningChanges = 0;
 };
 
 }  // namespace header

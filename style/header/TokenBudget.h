@@ -4,6 +4,7 @@
 // for each byte of text.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 
@@ -15,16 +16,27 @@ public:
 
     explicit TokenBudget(size_t textSize) : m_fileLimit(kPerFileBase + kPerFileByte * uint64_t{textSize}) {}
 
-    // Counts one token read by an expansion that has read tokensRead so
-    // far; false once either bound is passed.
-    bool Spend(uint64_t& tokensRead)
+    // Counts tokens read or made by an expansion that has needed
+    // tokensRead so far; false once either bound is passed.
+    bool Spend(uint64_t& tokensRead, uint64_t count = 1)
     {
-        ++tokensRead;
-        ++m_fileTokens;
+        tokensRead += count;
+        m_fileTokens += count;
         return tokensRead <= kPerExpansion && m_fileTokens <= m_fileLimit;
+    }
+    // How many more such an expansion may need.
+    uint64_t Room(uint64_t tokensRead) const { return std::min(ExpansionRoom(tokensRead), FileRoom()); }
+    // After a Spend that failed, or when more than Room is needed: whether
+    // the file's bound is the one reached, not the expansion's.
+    bool FileBound(uint64_t tokensRead) const
+    {
+        return m_fileTokens > m_fileLimit || FileRoom() < ExpansionRoom(tokensRead);
     }
 
 private:
+    static uint64_t ExpansionRoom(uint64_t tokensRead) { return tokensRead < kPerExpansion ? kPerExpansion - tokensRead : 0; }
+    uint64_t FileRoom() const { return m_fileTokens < m_fileLimit ? m_fileLimit - m_fileTokens : 0; }
+
     static constexpr uint64_t kPerFileBase = uint64_t{1} << 24;
     static constexpr uint64_t kPerFileByte = 4;
 

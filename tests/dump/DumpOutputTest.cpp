@@ -92,6 +92,26 @@ TEST(DumpOutput, CheckOfAValidFileSaysSoAndExitsZero)
     EXPECT_EQ(run.err, "");
 }
 
+// Names in the table's order; with --why, the definitions without a name
+// among them in file order, each with its line and why.
+TEST(DumpOutput, NamesListTheHeadersIdsAndWhyTheOthersHaveNone)
+{
+    ScratchDir dir;
+    const std::string header = dir.Path("ids.h");
+    const std::string text = "#define IDS_BASE(n) (0x10 + (n))\n#define IDS_OK IDS_BASE(0)\n\n"
+                             "#define IDS_TITLE sizeof(int)\nenum { IDS_A = 0x20, IDS_B };\n";
+    ASSERT_TRUE(WriteBytes(header, std::vector<uint8_t>(text.begin(), text.end())));
+    const DumpRun names = RunDumpWith({"--names", header});
+    EXPECT_EQ(names.code, 0);
+    EXPECT_EQ(names.out, "IDS_OK 0x00000010\nIDS_A 0x00000020\nIDS_B 0x00000021\n");
+    const DumpRun why = RunDumpWith({"--names", header, "--why"});
+    EXPECT_EQ(why.code, 0);
+    EXPECT_EQ(why.out,
+              "line 1: IDS_BASE: takes arguments\nIDS_OK 0x00000010\nline 4: IDS_TITLE: uses sizeof\n"
+              "IDS_A 0x00000020\nIDS_B 0x00000021\n");
+    EXPECT_EQ(why.err, "");
+}
+
 TEST(DumpOutput, HelpAndVersionGoToStandardOutputWithExitZero)
 {
     const DumpRun version = RunDumpWith({"--version"});
@@ -99,7 +119,8 @@ TEST(DumpOutput, HelpAndVersionGoToStandardOutputWithExitZero)
     EXPECT_EQ(version.out, "lorvex-dump 1.0.0.1\n");
     const DumpRun help = RunDumpWith({"--help"});
     EXPECT_EQ(help.code, 0);
-    for (const char* option : {"--header", "--format", "--rows", "--check", "--svg", "--visible-only", "--version"})
+    for (const char* option :
+         {"--header", "--format", "--rows", "--check", "--svg", "--visible-only", "--names", "--why", "--version"})
         EXPECT_NE(help.out.find(option), std::string::npos) << option;
     EXPECT_EQ(help.err, "");
 }
@@ -122,6 +143,10 @@ TEST(DumpExit, UsageErrorsExitTwoWithAMessageAndNoData)
         {"--diff", kDemo},      // and no newer file
         {"--diff", kDemo, "--rows", kDemo},
         {"--all-rows", kDemo},
+        {"--names"},
+        {"--why", kDemo},
+        {"--names", kDemoHeader, kDemo},
+        {"--names", kDemoHeader, "--rows"},
     };
     for (const auto& args : cases) {
         const DumpRun run = RunDumpWith(args);
@@ -148,6 +173,7 @@ TEST(DumpExit, FilesThatCannotBeOpenedExitThree)
         {{"--check", dir.Path("")}, dir.Path("")},  // a folder
         {{"--header", dir.Path("missing.h"), kDemo}, dir.Path("missing.h")},
         {{"--check", "--header", dir.Path(""), kDemo}, dir.Path("")},
+        {{"--names", dir.Path("missing.h"), "--why"}, dir.Path("missing.h")},
     };
     for (const Case& c : cases) {
         const DumpRun run = RunDumpWith(c.args);
@@ -204,10 +230,13 @@ TEST(DumpExit, NotAStyleFileOrNotAHeaderExitsOne)
 
     const std::string binary = dir.Path("binary.h");
     ASSERT_TRUE(WriteBytes(binary, {'#', 'd', 'e', 'f', 0, 'A', ' ', '1'}));
-    run = RunDumpWith({"--header", binary, kDemo});
-    EXPECT_EQ(run.code, 1);
-    EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err.rfind(binary + ": not a C header", 0), 0u) << run.err;
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"--header", binary, kDemo},
+                                                 std::vector<std::string>{"--names", binary}}) {
+        run = RunDumpWith(args);
+        EXPECT_EQ(run.code, 1);
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.err.rfind(binary + ": not a C header", 0), 0u) << run.err;
+    }
 }
 
 TEST(DumpExit, AHeaderThatGivesNoNamesSaysWhy)

@@ -27,6 +27,16 @@ std::string ValueOfX(const std::string& body)
     return value;
 }
 
+// "line N: NAME: reason" for each definition of text that gives no name.
+std::string Skips(const std::string& text)
+{
+    std::string out;
+    header::ReadHeader(text, [](std::string_view, uint32_t) {}, [&out](const header::SkippedDefinition& skip) {
+        out += "line " + std::to_string(skip.line) + ": " + std::string(skip.name) + ": " + skip.reason + "\n";
+    });
+    return out;
+}
+
 struct Case {
     const char* text;
     const char* expected;
@@ -72,6 +82,8 @@ TEST(MacroHeader, ValuesAsTheCompilerComputesThem)
         {"#define X -2147483647 - 1", "2147483648"},
         {"#define X (2 || 0) + (0 && 1)", "1"},
         {"#define X 1 ? 2u : -1", "2"},
+        {"#define X (1 ? -1 : 0u) >> 1", "2147483647"},  // the arms' common type: unsigned
+        {"#define X (-0x8000000000000000 == 0x8000000000000000)", "1"},  // unsigned negation wraps
         {"#define X 5 == 5 != 0 & 3 ^ 1 | 8", "8"},
         // Not integers, or not 32-bit ids: skipped.
         {"#define X 0x7FFFFFFF + 1", "-"},
@@ -129,6 +141,46 @@ TEST(MacroHeader, NamesExpandAsTokensAtTheEndOfTheFile)
         EXPECT_EQ(ValueOfX(c.text), c.expected) << c.text;
 }
 
+TEST(MacroHeader, FunctionLikeMacrosExpandAsTheCompilerExpandsThem)
+{
+    const Case cases[] = {
+        {"#define B(n) (0x4000 + (n))\n#define X B(1)", "16385"},
+        {"#define ADD(a, b) ((a) + (b))\n#define X ADD(ADD(1, 2), (3))", "6"},
+        {"#define P(lo, hi) ((WORD)(((BYTE)(lo)) | ((WORD)((BYTE)(hi))) << 8))\n#define X P(0x102, 3)", "770"},
+        {"#define X LATER(3)\n#define LATER(x) ((x) << 4)", "48"},
+        {"#define F(x) (x + 1)\n#define X F()", "1"},
+        {"#define Z() 9\n#define X Z()", "9"},
+        // Arguments are expanded before they replace their parameters,
+        // except next to # and ##.
+        {"#define ID(n) ID_##n\n#define ID_5 55\n#define X ID(5)", "55"},
+        {"#define CAT(a, b) a##b\n#define XCAT(a, b) CAT(a, b)\n#define ONE 1\n#define X XCAT(ONE, 2)", "12"},
+        {"#define CAT(a, b) a##b\n#define ONE 1\n#define X CAT(ONE, 2)", "-"},
+        {"#define HEX(d) 0x##d\n#define X HEX(1F)", "31"},
+        {"#define S(x) #x\n#define X S(1)", "-"},
+        // Variadic macros.
+        {"#define F(...) G(__VA_ARGS__, 0)\n#define G(a, ...) a\n#define X F(7, 8)", "7"},
+        {"#define O(a, ...) (a __VA_OPT__(+ 10))\n#define X O(1) + O(1, 2)", "12"},
+        {"#define C(x, ...) (x , ## __VA_ARGS__)\n#define X C(3)", "3"},
+        // A function-like name is a name until "(" follows it, also from
+        // after the expansion that made it; it is never expanded inside
+        // its own expansion.
+        {"#define F(x) x\n#define X F", "-"},
+        {"#define F(x) ((x) * 2)\n#define G F\n#define X G(4)", "8"},
+        {"#define LP (\n#define F(x) x\n#define X F LP 5)", "-"},
+        {"#define f(a) a*g\n#define g(a) f(a)\n#define X f(2)(9)", "-"},
+        {"#define R(x) (x + R(x))\n#define X R(1)", "-"},
+        // Calls C refuses.
+        {"#define F(x) x\n#define X F(1, 2)", "-"},
+        {"#define F(x) x\n#define X F(1", "-"},
+        {"#define CAT(a, b) a##b\n#define X CAT(+, -)", "-"},
+        // In conditions and enum members too.
+        {"#define V(x) ((x) > 2)\n#if V(3)\n#define X 1\n#else\n#define X 2\n#endif", "1"},
+        {"#define B(n) (0x10 + (n))\nenum { X = B(2) };", "18"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ValueOfX(c.text), c.expected) << c.text;
+}
+
 TEST(MacroHeader, EnumMembersCountOnFromThePreviousValue)
 {
     EXPECT_EQ(Read("#define BASE 0x10\n"
@@ -179,6 +231,7 @@ TEST(MacroHeader, ConditionalsAreDecidedWhenTheFileCanDecideThem)
         {"#ifndef GUARD_H\n#define GUARD_H\n#define X 1\n#endif", "1"},
         {"#if WINVER >= 0x0500\n#define X 1\n#else\n#define X 2\n#endif", "2"},
         {"#if FAMILY(DESKTOP)\n#define X 1\n#endif", "1"},
+        {"#if (1 ? -1 : 0u) > 0\n#define X 1\n#else\n#define X 2\n#endif", "1"},
         {"#ifdef U\n#if 0\n#define X 1\n#endif\n#endif", "-"},
         {"#endif\n#else\n#define X 1", "1"},  // stray directives are ignored
         {"#include \"other.h\"\n#define X 1", "1"},
@@ -299,6 +352,52 @@ TEST(MacroHeader, BadInputIsSkippedNeverFatal)
     exponential += "#define X 3\n";
     EXPECT_EQ(ValueOfX(exponential), "3");
 
+}
+
+TEST(MacroHeader, EachDefinitionWithoutANameSaysWhereAndWhy)
+{
+    const std::string text = "#ifndef IDS_H\n"
+                             "#define IDS_H\n"
+                             "#define BASE(n) (0x100 + (n))\n"
+                             "#define OK BASE(1)\n"
+                             "/* two\n"
+                             "   lines */ #define NO_ARGS BASE\n"
+                             "#define SIZE \\\n"
+                             "    sizeof(int)\n"
+                             "#define MISSING OTHER_FILE_ID + 1\n"
+                             "#define BIG 0x100000000\n"
+                             "#define ZERO (1 / 0)\n"
+                             "#define LOOP LOOP\n"
+                             "enum { E_BAD = MISSING, E_NEXT, E_OK = 2 };\n"
+                             "#endif\n";
+    EXPECT_EQ(Read(text), "OK=257 E_OK=2");
+    EXPECT_EQ(Skips(text),
+              "line 2: IDS_H: is empty\n"
+              "line 3: BASE: takes arguments\n"
+              "line 6: NO_ARGS: uses BASE, a function-like macro, without arguments\n"
+              "line 7: SIZE: uses sizeof\n"
+              "line 9: MISSING: uses OTHER_FILE_ID, which the file does not define\n"
+              "line 10: BIG: is 4294967296, outside the 32-bit ids\n"
+              "line 11: ZERO: divides by zero\n"
+              "line 12: LOOP: uses LOOP inside its own expansion\n"
+              "line 13: E_BAD: uses OTHER_FILE_ID, which the file does not define\n"
+              "line 13: E_NEXT: counts on from E_BAD, which has no value\n");
+}
+
+// Each level doubles: A<k> expands to 2^k ones and the "+" between them,
+// so A18 needs 524,287 tokens, more than one expansion may have, while the
+// file's expansions together stay far below their own bound.
+TEST(MacroHeader, OneExpansionPastItsBoundGivesNoNameAndTheRestIsRead)
+{
+    std::string text = "#define A0 1\n";
+    for (int k = 1; k <= 18; ++k)
+        text += "#define A" + std::to_string(k) + " A" + std::to_string(k - 1) + " + A" + std::to_string(k - 1) + "\n";
+    text += "#define AFTER 7\n";
+    const std::string names = Read(text);
+    EXPECT_NE(names.find(" A15=32768 "), std::string::npos) << names;
+    EXPECT_EQ(names.find("A18="), std::string::npos) << names;
+    EXPECT_NE(names.find(" AFTER=7"), std::string::npos) << names;
+    EXPECT_NE(Skips(text).find("line 19: A18: needs more than 262144 tokens in one expansion\n"), std::string::npos);
 }
 
 // Each name of a long chain is defined through the next one, in the file

@@ -7,6 +7,8 @@
 #include "tools/dump/DiffWriters.h"
 #include "tools/dump/DumpOptions.h"
 #include "tools/dump/ExitCodes.h"
+#include "tools/dump/HeaderNames.h"
+#include "tools/dump/HeaderStatus.h"
 #include "tools/dump/SceneSvg.h"
 #include "tools/dump/TreeWriters.h"
 
@@ -23,31 +25,7 @@ struct MacroList {
 
 int LoadHeader(const std::string& path, MacroList& names, std::FILE* err)
 {
-    const char* why = nullptr;
-    int code = kExitUnreadable;
-    switch (uiFile::ReadMacroNameIdFile(&names.head, path.c_str()).status) {
-    case MacroFileStatus::ok:
-        return kExitOk;
-    case MacroFileStatus::cannot_open:
-        why = "cannot open the header for reading";
-        break;
-    case MacroFileStatus::read_error:
-        why = "the header could not be read whole";
-        break;
-    case MacroFileStatus::no_memory:
-        why = "the header is too large to hold in memory";
-        break;
-    case MacroFileStatus::not_text:
-        why = "not a C header: it holds a NUL byte";
-        code = kExitInvalid;
-        break;
-    case MacroFileStatus::too_large:
-        std::fprintf(err, "%s: not a C header: it is larger than %llu MiB\n", path.c_str(),
-                     static_cast<unsigned long long>(kMaxMacroFileBytes >> 20));
-        return kExitInvalid;
-    }
-    std::fprintf(err, "%s: %s\n", path.c_str(), why);
-    return code;
+    return HeaderExitCode(path, uiFile::ReadMacroNameIdFile(&names.head, path.c_str()).status, err);
 }
 
 // role, when there are two files, says which one a refusal is about.
@@ -71,6 +49,8 @@ int RunDump(int argc, const char* const* argv, std::FILE* out, std::FILE* err)
     DumpOptions options;
     if (const std::optional<int> code = ParseDumpOptions(argc, argv, out, err, options))
         return *code;
+    if (!options.namesPath.empty())
+        return WriteHeaderNames(options.namesPath, options.why, out, err);
 
     MacroList macros;
     if (!options.headerPath.empty())

@@ -16,9 +16,10 @@ std::optional<int> ParseDumpOptions(int argc, const char* const* argv, std::FILE
     // "/name" is a path on both systems, never an option.
     app.allow_windows_style_options(false);
     app.set_version_flag("--version", "lorvex-dump " LORVEX_VERSION);
-    app.add_option("file", options.styPath, "The style file")->required()->type_name("FILE.sty");
-    app.add_option("--header", options.headerPath, "C header whose macros name the file's ids")
-        ->type_name("FILE.h");
+    CLI::Option* fileOption = app.add_option("file", options.styPath, "The style file")->type_name("FILE.sty");
+    CLI::Option* headerOption =
+        app.add_option("--header", options.headerPath, "C header whose macros name the file's ids")
+            ->type_name("FILE.h");
     std::string format = "text";
     CLI::Option* formatOption =
         app.add_option("--format", format, "text (the default) or json")->check(CLI::IsMember({"text", "json"}));
@@ -44,6 +45,11 @@ std::optional<int> ParseDumpOptions(int argc, const char* const* argv, std::FILE
             ->check([](const std::string& text) { return text.empty() ? "the text is empty" : ""; });
     app.add_flag("--match-case", options.matchCase, "With --find: letters match only in the same case")
         ->needs(findOption);
+    CLI::Option* namesOption =
+        app.add_option("--names", options.namesPath, "Only print the names the C header gives ids, in table order")
+            ->type_name("FILE.h");
+    app.add_flag("--why", options.why, "With --names: print each definition that gives none too, and why")
+        ->needs(namesOption);
     app.get_formatter()->column_width(34);
     app.footer("Exit codes: 0 valid (with --diff: no difference), 1 invalid file or header, 2 usage error, "
                "3 a file that cannot be opened or read, 4 output that cannot be written, 5 with --diff: the "
@@ -53,9 +59,14 @@ std::optional<int> ParseDumpOptions(int argc, const char* const* argv, std::FILE
     diffOption->excludes(rowsOption)->excludes(checkOption)->excludes(svgOption);
     findOption->excludes(formatOption)->excludes(rowsOption)->excludes(checkOption)->excludes(svgOption)->excludes(
         diffOption);
+    for (CLI::Option* other :
+         {fileOption, headerOption, formatOption, rowsOption, checkOption, svgOption, diffOption, findOption})
+        namesOption->excludes(other);
 
     try {
         app.parse(argc, argv);
+        if (namesOption->empty() && fileOption->empty())
+            throw CLI::RequiredError(fileOption->get_name());
     } catch (const CLI::CallForHelp&) {
         std::fputs(app.help().c_str(), out);
         return kExitOk;

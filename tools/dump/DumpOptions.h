@@ -18,6 +18,8 @@ struct DumpOptions {
     bool allRows = false;
     std::optional<std::string> findText;
     bool matchCase = false;
+    std::string namesPath;  // --names: this header's names are printed, no style file is read
+    bool why = false;       // with --names: the definitions that give none too
 };
 
 // Reads argv (UTF-8) into options. Returns an exit code when the program
