@@ -1,9 +1,21 @@
 #include "framework/window/Wnd.h"
 
 #include <cstdio>
+#include <unordered_set>
 
 #include "framework/core/Utf.h"
 #include "framework/window/WinThread.h"
+
+namespace {
+
+// The windows that have an object attached, on the one user-interface thread.
+std::unordered_set<HWND>& AttachedWindows()
+{
+    static std::unordered_set<HWND> windows;
+    return windows;
+}
+
+}  // namespace
 
 LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -122,10 +134,15 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
 // application. Not in a window property: every message of an attached
 // window looks its object up, and under Wine GetPropW is a round trip to
 // the wineserver, too slow for a lookup on each message of a tree being
-// filled with many thousands of items.
+// filled with many thousands of items. Other windows of the thread (a
+// system dialog's, whose folder view keeps its own object there) may hold
+// anything in their user data, so it is read only for a window attached
+// here.
 CWnd* CWnd::FromHandlePermanent(HWND hWnd)
 {
-    return hWnd ? reinterpret_cast<CWnd*>(GetWindowLongPtrW(hWnd, GWLP_USERDATA)) : nullptr;
+    if (!hWnd || AttachedWindows().count(hWnd) == 0)
+        return nullptr;
+    return reinterpret_cast<CWnd*>(GetWindowLongPtrW(hWnd, GWLP_USERDATA));
 }
 
 BOOL CWnd::SubclassWindow(HWND hWnd)
@@ -160,6 +177,7 @@ BOOL CWnd::Attach(HWND hWndNew)
     if (!hWndNew || m_hWnd || GetWindowLongPtrW(hWndNew, GWLP_USERDATA))
         return FALSE;
     SetWindowLongPtrW(hWndNew, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    AttachedWindows().insert(hWndNew);
     m_hWnd = hWndNew;
     m_pfnSuper = nullptr;
     return TRUE;
@@ -173,6 +191,7 @@ HWND CWnd::UnsubclassWindow()
     if (m_pfnSuper)
         SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
     SetWindowLongPtrW(hWnd, GWLP_USERDATA, 0);
+    AttachedWindows().erase(hWnd);
     m_pfnSuper = nullptr;
     m_hWnd = nullptr;
     return hWnd;

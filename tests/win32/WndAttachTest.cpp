@@ -59,6 +59,8 @@ TEST(WndAttach, AWindowWhoseUserDataIsTakenIsLeftAlone)
     EXPECT_EQ(wnd.m_hWnd, nullptr);
     EXPECT_EQ(GetWindowLongPtrW(window, GWLP_USERDATA), 0x1234);
     EXPECT_EQ(GetWindowLongPtrW(window, GWLP_WNDPROC), procedure);
+    // Whatever its own code keeps there is never taken for an object.
+    EXPECT_EQ(CWnd::FromHandlePermanent(window), nullptr);
     DestroyWindow(window);
 }
 
