@@ -98,10 +98,8 @@ int RunDump(int argc, const char* const* argv, std::FILE* out, std::FILE* err)
         else
             WriteTreeText(file, title, names, options.rows, output);
     }
-    if (!output.Finish()) {
-        std::fprintf(err, "lorvex-dump: the output could not be written whole\n");
-        return kExitOutput;
-    }
+    if (const int code = output.FinishWithCode(err))
+        return code;
     if (differs)
         return kExitDiffers;
     return options.findText && found == 0 ? kExitNoMatch : kExitOk;

@@ -3,7 +3,6 @@
 #include <cinttypes>
 
 #include "style/uiFile.h"
-#include "tools/dump/ExitCodes.h"
 #include "tools/dump/HeaderStatus.h"
 #include "tools/dump/OutputBuffer.h"
 
@@ -26,9 +25,5 @@ int WriteHeaderNames(const std::string& path, bool why, std::FILE* out, std::FIL
     const MacroFileStatus status = ReadMacroHeader(path.c_str(), onName, why ? header::SkipHandler(onSkip) : nullptr).status;
     if (const int code = HeaderExitCode(path, status, err))
         return code;
-    if (!output.Finish()) {
-        std::fprintf(err, "lorvex-dump: the output could not be written whole\n");
-        return kExitOutput;
-    }
-    return kExitOk;
+    return output.FinishWithCode(err);
 }

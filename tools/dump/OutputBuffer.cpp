@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "tools/dump/ExitCodes.h"
+
 OutputBuffer::OutputBuffer(std::FILE* out) : m_out(out), m_buffer(size_t{1} << 16)
 {
     m_next = m_buffer.data();
@@ -45,4 +47,12 @@ bool OutputBuffer::Finish()
     if (std::fflush(m_out) != 0)
         m_failed = true;
     return !m_failed;
+}
+
+int OutputBuffer::FinishWithCode(std::FILE* err)
+{
+    if (Finish())
+        return kExitOk;
+    std::fprintf(err, "lorvex-dump: the output could not be written whole\n");
+    return kExitOutput;
 }

@@ -45,6 +45,9 @@ public:
     // Writes what is left and flushes the stream. False if any write
     // failed: the output is incomplete.
     bool Finish();
+    // Finish, saying on err when the output is incomplete; the exit code
+    // that goes with it (docs/lorvex-dump.md).
+    int FinishWithCode(std::FILE* err);
 
 private:
     // The buffer's bytes are of this type rather than char: a store through
