@@ -37,6 +37,12 @@ CPoint BelowLeft(const CWnd& control, const RECT& rect)
     return point;
 }
 
+// A row of the list as it is copied: its name, a tab, its value.
+std::string RowText(const CListCtrl& list, int nRow)
+{
+    return list.GetItemText(nRow, 0).GetString() + "\t" + list.GetItemText(nRow, 1).GetString();
+}
+
 }  // namespace
 
 void CViewerDlg::OnEditCopy()
@@ -102,8 +108,7 @@ void CViewerDlg::OnListCopyRow()
 {
     const int nRow = m_list.GetNextItem(-1, LVNI_SELECTED);
     if (nRow >= 0)
-        AfxSetClipboardText(
-            m_hWnd, CString(m_list.GetItemText(nRow, 0).GetString() + "\t" + m_list.GetItemText(nRow, 1).GetString()));
+        AfxSetClipboardText(m_hWnd, CString(RowText(m_list, nRow)));
 }
 
 void CViewerDlg::OnListCopyValue()
@@ -117,7 +122,7 @@ void CViewerDlg::OnListCopyAll()
 {
     std::string text;
     for (int nRow = 0; nRow < m_list.GetItemCount(); ++nRow)
-        text += m_list.GetItemText(nRow, 0).GetString() + "\t" + m_list.GetItemText(nRow, 1).GetString() + "\n";
+        text += RowText(m_list, nRow) + "\n";
     if (!text.empty())
         AfxSetClipboardText(m_hWnd, CString(text));
 }
