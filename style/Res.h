@@ -20,23 +20,15 @@ enum : ResType {
 
 // The type code whose record each record struct is.
 template <class Record>
-struct RecordResType;
+inline constexpr ResType kRecordResType = 0;
 template <>
-struct RecordResType<PicRegionInfo> {
-    static constexpr ResType value = RES_PIC_REGION;
-};
+inline constexpr ResType kRecordResType<PicRegionInfo> = RES_PIC_REGION;
 template <>
-struct RecordResType<StringInfo> {
-    static constexpr ResType value = RES_STRING;
-};
+inline constexpr ResType kRecordResType<StringInfo> = RES_STRING;
 template <>
-struct RecordResType<ResGroupInfo> {
-    static constexpr ResType value = RES_GROUP;
-};
+inline constexpr ResType kRecordResType<ResGroupInfo> = RES_GROUP;
 template <>
-struct RecordResType<PicInfo> {
-    static constexpr ResType value = RES_PIC;
-};
+inline constexpr ResType kRecordResType<PicInfo> = RES_PIC;
 
 class Res {
 public:
@@ -50,7 +42,8 @@ public:
     template <class Record>
     const Record& GetRecord() const
     {
-        if (m_type != RecordResType<Record>::value || !record)
+        static_assert(kRecordResType<Record> != 0, "not a resource record");
+        if (m_type != kRecordResType<Record> || !record)
             throw std::logic_error("Res::GetRecord: the resource holds a record of another kind");
         return *static_cast<const Record*>(record);
     }

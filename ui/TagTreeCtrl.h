@@ -9,8 +9,8 @@
 #include <optional>
 #include <vector>
 
-#include "ui/NodeTag.h"
 #include "framework/afxcmn.h"
+#include "ui/NodeTag.h"
 
 class CTagTreeCtrl : public CTreeCtrl {
 public:

@@ -1,6 +1,7 @@
 #include "tools/dump/DiffWriters.h"
-#include "tools/dump/JsonOutput.h"
+
 #include "browse/KindNames.h"
+#include "tools/dump/JsonOutput.h"
 
 namespace {
 
